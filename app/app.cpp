@@ -1,0 +1,76 @@
+#include "app/app.h"
+
+#include "app/menu_enabling.h"
+#include "app/store_errors.h"
+#include "framework/fw_base64.h"
+#include "framework/fw_clipboard.h"
+#include "framework/fw_dialogs.h"
+#include "framework/fw_folderitem.h"
+#include "framework/fw_specialfolder.h"
+#include "framework/fw_textstreams.h"
+#include "framework/fw_strings.h"
+
+std::string WelcomeMessage() {
+  const std::string cr = fw::Chr(13);
+  return "Welcome to Kavro 2.0" + cr + cr +
+         "Welcome to Kavro 2.2.2, the easy way to manage your internet accounts." + cr +
+         "After the authentication, please take some time to change first your password (the default "
+         "password is '7294')." +
+         cr + cr +
+         "If you're a Kavro 1.x user, to import your existing passwords please use first the Kavro "
+         "version 1.x 'Export...' menu command to save your datas as a text file.";
+}
+
+void App::Event_Open() {
+  if (!readPswd()) {
+    fw::SetExitStatus(1);
+    fw::Quit();
+    return;
+  }
+  // The master-password prompt comes here once it exists; flag is empty at
+  // this point of every run, so the prompt is always shown at start.
+}
+
+bool App::readPswd() {
+  fw::FolderItem f = fw::SpecialFolder::Preferences().Child("Kavro2.prefs");
+  if (!f.Exists()) {
+    fw::MsgBox(WelcomeMessage());
+    pswd = "7294";
+    return true;
+  }
+  auto stream = f.OpenAsTextFile();
+  if (!stream) {
+    storeUnreadable = true;
+    fw::MsgBox(UnreadableStoreMessage(f, f.LastError()));
+    return false;
+  }
+  stream->ReadLine();
+  stream->ReadLine();
+  std::string settings = stream->ReadLine();
+  whatToCopy = fw::NthField(settings, fw::Chr(9), 1);
+  clearPswd = fw::NthField(settings, fw::Chr(9), 2);
+  showPswd = fw::NthField(settings, fw::Chr(9), 3);
+  pswd = fw::DecodeBase64(stream->ReadLine());
+  stream->Close();
+  return true;
+}
+
+void App::Event_EnableMenuItems() {
+  // The lock state and the row count come from the main window once it exists.
+}
+
+void App::Event_Close() {
+  fw::Clipboard c;
+  if (clearPswd == "yes") {
+    c.Text("");
+    c.Close();
+  }
+}
+
+// Each handler does its one call and answers False. The windows they open come
+// with the windows themselves.
+bool App::FileImport_Action() { return false; }
+bool App::FileChangepassword_Action() { return false; }
+bool App::FileAboutKavro_Action() { return false; }
+bool App::FileExport_Action() { return false; }
+bool App::FilePreferences_Action() { return false; }

@@ -1,0 +1,107 @@
+#include "framework/fw_application.h"
+
+#include <QApplication>
+
+#include "framework/fw_dispatch.h"
+#include "framework/fw_menu.h"
+#include "framework/fw_shared.h"
+
+namespace fw {
+namespace {
+
+std::unique_ptr<Application>& AppObject() {
+  static std::unique_ptr<Application> app;
+  return app;
+}
+
+bool quitRequested = false;
+bool hasQuit = false;
+int exitStatus = 0;
+
+void PerformQuit() {
+  for (Window* window : OpenWindows()) {
+    if (!window->CloseForQuit()) {
+      quitRequested = false;
+      return;
+    }
+  }
+  if (Application* app = TheApplication()) app->RaiseClose();
+  hasQuit = true;
+  QCoreApplication::exit(0);
+}
+
+}  // namespace
+
+Application::Application() = default;
+Application::~Application() = default;
+
+void Application::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
+  menuHandlers_[itemName] = std::move(handler);
+}
+
+bool Application::HasMenuHandler(const std::string& itemName) const {
+  return menuHandlers_.count(itemName) > 0;
+}
+
+void Application::ChooseMenuItem(const MenuItem& item) {
+  auto it = menuHandlers_.find(item.Name());
+  if (it != menuHandlers_.end()) {
+    it->second();
+    return;
+  }
+  if (item.ItemRole() == MenuItem::Role::Quit) {
+    Quit();
+    return;
+  }
+  RunEditCommand(item.Name());
+}
+
+void Application::RaiseOpen() {
+  Dispatch([this] { Event_Open(); });
+}
+void Application::RaiseClose() {
+  Dispatch([this] { Event_Close(); });
+}
+void Application::RaiseEnableMenuItems() {
+  Dispatch([this] { Event_EnableMenuItems(); });
+}
+
+void RegisterAppObject(std::unique_ptr<Application> app) { AppObject() = std::move(app); }
+Application* TheApplication() { return AppObject().get(); }
+void ReleaseAppObject() { AppObject().reset(); }
+
+int Run(int& argc, char** argv, const std::function<void()>& startup, const std::function<void()>& release) {
+  QApplication toolkit(argc, argv);
+  toolkit.setApplicationName(QStringLiteral("Kavro2"));
+  // Quitting is the program's decision (Quit), not a side effect of the last
+  // window closing.
+  toolkit.setQuitOnLastWindowClosed(false);
+  Dispatch(startup);
+  if (Application* app = TheApplication()) app->RaiseOpen();
+  if (!hasQuit) toolkit.exec();
+  QCoreApplication::sendPostedEvents();
+  for (Window* window : OpenWindows()) delete window;
+  ReleaseAppObject();
+  if (release) release();
+  return exitStatus;
+}
+
+void SetExitStatus(int status) { exitStatus = status; }
+
+void Quit() {
+  if (quitRequested) return;
+  quitRequested = true;
+  AfterCurrentHandler(PerformQuit);
+}
+
+bool QuitInProgress() { return quitRequested && !hasQuit; }
+bool HasQuit() { return hasQuit; }
+
+namespace testing {
+void ResetQuit() {
+  quitRequested = false;
+  hasQuit = false;
+}
+}  // namespace testing
+
+}  // namespace fw

@@ -1,0 +1,189 @@
+#include "framework/fw_listbox.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTreeWidget>
+
+#include "framework/fw_dispatch.h"
+#include "framework/fw_errors.h"
+#include "framework/fw_qt_p.h"
+
+namespace fw {
+namespace {
+
+class ListWidget : public QTreeWidget {
+ public:
+  explicit ListWidget(Listbox* owner) : owner_(owner) {
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+    setColumnCount(1);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] { owner_->RaiseChange(); });
+  }
+
+  // The list's own key handling is the owner's KeyDown; the toolkit's
+  // type-to-search would move the selection behind its back.
+  void keyboardSearch(const QString&) override {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    std::string key = qt::KeyText(*e);
+    if (!key.empty() && owner_->RaiseKeyDown(key)) return;
+    QTreeWidget::keyPressEvent(e);
+  }
+
+ private:
+  Listbox* owner_;
+};
+
+constexpr Qt::ItemFlags kRowFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
+
+}  // namespace
+
+Listbox::Listbox(Window& window, const std::string& name)
+    : RectControl(window, name, new ListWidget(this)) {
+  Tree()->header()->hide();
+  ApplyColumnWidths();
+}
+
+QTreeWidget* Listbox::Tree() const { return static_cast<QTreeWidget*>(Widget()); }
+
+int Listbox::ColumnCount() const { return Tree()->columnCount(); }
+
+void Listbox::ColumnCount(int count) {
+  Tree()->setColumnCount(std::max(count, 1));
+  ApplyColumnWidths();
+}
+
+void Listbox::ColumnWidths(const std::string& widths) {
+  columnWidths_ = widths;
+  ApplyColumnWidths();
+}
+
+void Listbox::ApplyColumnWidths() {
+  QStringList widths = qt::ToQ(columnWidths_).split(',');
+  QHeaderView* header = Tree()->header();
+  bool anyStretch = false;
+  for (int c = 0; c < ColumnCount(); ++c) {
+    QString w = c < widths.size() ? widths[c].trimmed() : QString();
+    Tree()->setColumnHidden(c, w == "0");
+    if (w == "*" || (w.isEmpty() && c == 0)) {
+      header->setSectionResizeMode(c, QHeaderView::Stretch);
+      anyStretch = true;
+    } else if (!w.isEmpty() && w != "0") {
+      header->setSectionResizeMode(c, QHeaderView::Interactive);
+      Tree()->setColumnWidth(c, w.toInt());
+    }
+  }
+  header->setStretchLastSection(!anyStretch);
+}
+
+bool Listbox::HasHeading() const { return !Tree()->header()->isHidden(); }
+void Listbox::HasHeading(bool value) { Tree()->header()->setVisible(value); }
+
+void Listbox::Heading(int column, const std::string& text) {
+  if (column >= ColumnCount()) ColumnCount(column + 1);
+  Tree()->headerItem()->setText(column, qt::ToQ(text));
+}
+
+std::string Listbox::Heading(int column) const { return qt::FromQ(Tree()->headerItem()->text(column)); }
+
+void Listbox::InitialValue(const std::string& text) {
+  QStringList lines = qt::ForDisplay(text).split('\n');
+  int first = 0;
+  if (HasHeading() && !lines.isEmpty()) {
+    QStringList headings = lines[0].split('\t');
+    for (int c = 0; c < headings.size(); ++c) Heading(c, qt::FromQ(headings[c]));
+    first = 1;
+  }
+  for (int i = first; i < lines.size(); ++i) {
+    if (lines[i].isEmpty()) continue;
+    QStringList cells = lines[i].split('\t');
+    AddRow(qt::FromQ(cells[0]));
+    for (int c = 1; c < cells.size() && c < ColumnCount(); ++c) Cell(LastIndex(), c, qt::FromQ(cells[c]));
+  }
+}
+
+void Listbox::AddRow(const std::string& text) {
+  auto* item = new QTreeWidgetItem(QStringList{qt::ToQ(text)});
+  item->setFlags(kRowFlags);
+  Tree()->addTopLevelItem(item);
+  lastIndex_ = Tree()->topLevelItemCount() - 1;
+}
+
+void Listbox::RemoveRow(int row) {
+  if (row < 0 || row >= ListCount()) throw OutOfBoundsException("row index out of bounds");
+  delete Tree()->takeTopLevelItem(row);
+}
+
+void Listbox::DeleteAllRows() { Tree()->clear(); }
+
+int Listbox::ListCount() const { return Tree()->topLevelItemCount(); }
+
+std::string Listbox::List(int row) const { return Cell(row, 0); }
+
+std::string Listbox::Cell(int row, int column) const {
+  if (row < 0 || row >= ListCount() || column < 0 || column >= ColumnCount())
+    throw OutOfBoundsException("cell index out of bounds");
+  return qt::FromQ(Tree()->topLevelItem(row)->text(column));
+}
+
+void Listbox::Cell(int row, int column, const std::string& text) {
+  if (row < 0 || row >= ListCount() || column < 0 || column >= ColumnCount())
+    throw OutOfBoundsException("cell index out of bounds");
+  Tree()->topLevelItem(row)->setText(column, qt::ToQ(text));
+}
+
+int Listbox::ListIndex() const {
+  const auto selected = Tree()->selectedItems();
+  return selected.isEmpty() ? -1 : Tree()->indexOfTopLevelItem(selected.first());
+}
+
+void Listbox::ListIndex(int row) {
+  if (row < -1 || row >= ListCount()) throw OutOfBoundsException("row index out of bounds");
+  if (row == -1) {
+    Tree()->clearSelection();
+    return;
+  }
+  // One assignment is one selection change, so one Change event.
+  QModelIndex index = Tree()->model()->index(row, 0);
+  Tree()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+  Tree()->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  Tree()->scrollTo(index);
+}
+
+void Listbox::EnableDragReorder(bool value) {
+  dragReorder_ = value;
+  Tree()->setDragEnabled(value);
+  Tree()->setDragDropMode(value ? QAbstractItemView::InternalMove : QAbstractItemView::NoDragDrop);
+  Tree()->setDefaultDropAction(Qt::MoveAction);
+  // Rows take no drops, so a dragged row lands between rows and the list stays flat.
+  Tree()->invisibleRootItem()->setFlags(Tree()->invisibleRootItem()->flags() | Qt::ItemIsDropEnabled);
+}
+
+void Listbox::GridLinesHorizontal(int style) {
+  Tree()->setStyleSheet(style == 0 ? QString()
+                                   : QStringLiteral("QTreeView::item { border-bottom: 1px solid #d8d8d8; }"));
+}
+
+void Listbox::RaiseChange() {
+  Dispatch([this] { Event_Change(); });
+}
+
+bool Listbox::RaiseKeyDown(const std::string& key) {
+  return DispatchWithResult([&] { return Event_KeyDown(key); }, false);
+}
+
+void Listbox::Event_Change() {
+  if (Change) Change();
+}
+
+bool Listbox::Event_KeyDown(const std::string& key) { return KeyDown ? KeyDown(key) : false; }
+
+}  // namespace fw

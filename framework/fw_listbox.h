@@ -1,0 +1,70 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "framework/fw_rectcontrol.h"
+
+class QTreeWidget;
+
+namespace fw {
+
+// A list of rows with one or more text columns. Rows and columns count from 0;
+// every change of the selection, by the user or by assigning ListIndex, raises Change.
+class Listbox : public RectControl {
+ public:
+  Listbox(Window& window, const std::string& name);
+
+  int ColumnCount() const;
+  void ColumnCount(int count);
+  // Comma-separated widths: pixels, "*" for the rest of the width; 0 hides a column.
+  void ColumnWidths(const std::string& widths);
+  bool HasHeading() const;
+  void HasHeading(bool value);
+  void Heading(int column, const std::string& text);
+  std::string Heading(int column) const;
+  // Lines of TAB-separated cells; with a heading, the first line holds the headings.
+  void InitialValue(const std::string& text);
+  // -1: no column marked as the sort column.
+  void HeadingIndex(int column) { headingIndex_ = column; }
+  int HeadingIndex() const { return headingIndex_; }
+
+  void AddRow(const std::string& text);
+  int LastIndex() const { return lastIndex_; }
+  void RemoveRow(int row);
+  void DeleteAllRows();
+  int ListCount() const;
+  // The text of the row's first column.
+  std::string List(int row) const;
+  std::string Cell(int row, int column) const;
+  void Cell(int row, int column, const std::string& text);
+
+  int ListIndex() const;
+  void ListIndex(int row);
+
+  bool EnableDragReorder() const { return dragReorder_; }
+  void EnableDragReorder(bool value);
+  // 0 none, 1 thin dotted, 2 thin solid, 3 thick.
+  void GridLinesHorizontal(int style);
+
+  std::function<void()> Change;
+  std::function<bool(const std::string&)> KeyDown;
+
+  // Called by the framework's widget.
+  void RaiseChange();
+  bool RaiseKeyDown(const std::string& key);
+
+ protected:
+  virtual void Event_Change();
+  virtual bool Event_KeyDown(const std::string& key);
+
+ private:
+  QTreeWidget* Tree() const;
+  void ApplyColumnWidths();
+
+  int lastIndex_ = -1;
+  int headingIndex_ = -1;
+  bool dragReorder_ = false;
+  std::string columnWidths_;
+};
+
+}  // namespace fw

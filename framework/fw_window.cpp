@@ -1,0 +1,321 @@
+#include "framework/fw_window.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
+
+#include "framework/fw_buttons.h"
+#include "framework/fw_dispatch.h"
+#include "framework/fw_menu.h"
+#include "framework/fw_qt_p.h"
+#include "framework/fw_rectcontrol.h"
+#include "framework/fw_shared.h"
+#include "framework/fw_window_widget_p.h"
+
+namespace fw {
+namespace {
+
+std::vector<Window*>& AllWindows() {
+  static std::vector<Window*> windows;
+  return windows;
+}
+
+}  // namespace
+
+std::vector<Window*> OpenWindows() {
+  std::vector<Window*> open;
+  for (Window* w : AllWindows())
+    if (!w->IsClosing()) open.push_back(w);
+  return open;
+}
+
+Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {
+  AllWindows().push_back(this);
+  ApplyContentSize();
+}
+
+Window::~Window() {
+  auto& all = AllWindows();
+  all.erase(std::remove(all.begin(), all.end(), this), all.end());
+  detail::RemoveShared(typeid(*this), this);
+  // The widgets go first: they call into the controls while they live.
+  widget_.reset();
+  controls_.clear();
+}
+
+QWidget* Window::ContentWidget() const { return widget_->Content(); }
+QWidget* Window::TopLevelWidget() const { return widget_.get(); }
+
+void Window::OpenWindow() {
+  if (opened_) return;
+  opened_ = true;
+  Dispatch([this] {
+    Layout();
+    CreateControls();
+  });
+  ApplyWindowFlags();
+  ApplyTabOrder();
+  for (auto& control : controls_) control->RaiseOpen();
+  Dispatch([this] { Event_Open(); });
+  if (visible_ && !closing_) Show();
+}
+
+void Window::Adopt(std::unique_ptr<RectControl> control) { controls_.push_back(std::move(control)); }
+
+RectControl* Window::Control(int index) const {
+  if (index < 0 || index >= ControlCount()) throw OutOfBoundsException("control index out of bounds");
+  return controls_[static_cast<size_t>(index)].get();
+}
+
+RectControl* Window::FindControl(const std::string& name) const {
+  for (auto& control : controls_)
+    if (control->Name() == name) return control.get();
+  return nullptr;
+}
+
+void Window::Title(const std::string& text) {
+  title_ = text;
+  widget_->setWindowTitle(qt::ToQ(text));
+}
+
+int Window::Left() const { return widget_->geometry().x(); }
+int Window::Top() const { return widget_->geometry().y() + ContentWidget()->y(); }
+
+void Window::Left(int value) {
+  int frameDelta = widget_->geometry().x() - widget_->x();
+  widget_->move(value - frameDelta, widget_->y());
+}
+
+void Window::Top(int value) {
+  int frameDelta = widget_->geometry().y() - widget_->y();
+  widget_->move(widget_->x(), value - ContentWidget()->y() - frameDelta);
+}
+
+void Window::Width(int value) {
+  RaiseResized(value, height_);
+  ApplyContentSize();
+}
+
+void Window::Height(int value) {
+  RaiseResized(width_, value);
+  ApplyContentSize();
+}
+
+void Window::MinWidth(int value) {
+  minWidth_ = value;
+  ApplySizeLimits();
+}
+void Window::MinHeight(int value) {
+  minHeight_ = value;
+  ApplySizeLimits();
+}
+void Window::MaxWidth(int value) {
+  maxWidth_ = value;
+  ApplySizeLimits();
+}
+void Window::MaxHeight(int value) {
+  maxHeight_ = value;
+  ApplySizeLimits();
+}
+
+void Window::ApplySizeLimits() {
+  QWidget* content = ContentWidget();
+  if (resizeable_) {
+    content->setMinimumSize(minWidth_, minHeight_);
+    content->setMaximumSize(std::min(maxWidth_, QWIDGETSIZE_MAX), std::min(maxHeight_, QWIDGETSIZE_MAX));
+  } else {
+    content->setFixedSize(width_, height_);
+  }
+}
+
+static int MenuBarHeight(QMainWindow& w) {
+  QWidget* bar = w.menuWidget();
+  return bar ? bar->sizeHint().height() : 0;
+}
+
+void Window::ApplyContentSize() {
+  ApplySizeLimits();
+  widget_->resize(width_, height_ + MenuBarHeight(*widget_));
+  ContentWidget()->resize(width_, height_);
+}
+
+void Window::Frame(int code) {
+  frame_ = code;
+  ApplyWindowFlags();
+}
+void Window::Resizeable(bool value) {
+  resizeable_ = value;
+  ApplySizeLimits();
+}
+void Window::CloseButton(bool value) {
+  closeButton_ = value;
+  ApplyWindowFlags();
+}
+void Window::MinimizeButton(bool value) {
+  minimizeButton_ = value;
+  ApplyWindowFlags();
+}
+void Window::MaximizeButton(bool value) {
+  maximizeButton_ = value;
+  ApplyWindowFlags();
+}
+
+void Window::ApplyWindowFlags() {
+  Qt::WindowFlags flags = (frame_ == 0) ? Qt::Window : Qt::Dialog;
+  if (frame_ == 3) flags = Qt::Tool;
+  if (frame_ == 4) flags = Qt::Window | Qt::FramelessWindowHint;
+  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+  if (closeButton_) flags |= Qt::WindowCloseButtonHint;
+  if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
+  if (maximizeButton_ && resizeable_) flags |= Qt::WindowMaximizeButtonHint;
+  bool shown = widget_->isVisible();
+  widget_->setWindowFlags(flags);
+  if (frame_ == 1 || frame_ == 2) widget_->setWindowModality(Qt::ApplicationModal);
+  if (shown) widget_->show();
+}
+
+void Window::HasBackColor(bool value) {
+  hasBackColor_ = value;
+  BackColor(backColor_);
+}
+
+void Window::BackColor(Color color) {
+  backColor_ = color;
+  QWidget* content = ContentWidget();
+  content->setAutoFillBackground(hasBackColor_);
+  QPalette palette = content->palette();
+  if (hasBackColor_) palette.setColor(QPalette::Window, qt::ToQColor(color));
+  content->setPalette(palette);
+}
+
+void Window::MenuBar(fw::MenuBar* bar) {
+  menuBar_ = bar;
+  widget_->setMenuBar(bar ? bar->CreateWidget(widget_.get()) : nullptr);
+  ApplyContentSize();
+}
+
+void Window::PlaceOnScreen() {
+  if (placement_ != 2 && placement_ != 3) return;
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  QRect area = screen->availableGeometry();
+  QSize size = widget_->frameGeometry().size();
+  widget_->move(area.x() + (area.width() - size.width()) / 2,
+                area.y() + (area.height() - size.height()) / 3);
+}
+
+void Window::Show() {
+  if (closing_) return;
+  bool first = !widget_->isVisible() && !widget_->testAttribute(Qt::WA_WState_ExplicitShowHide);
+  if (first) PlaceOnScreen();
+  widget_->show();
+  widget_->raise();
+  widget_->activateWindow();
+}
+
+void Window::Hide() { widget_->hide(); }
+bool Window::IsShown() const { return widget_->isVisible(); }
+
+bool Window::AskCancelClose(bool appQuitting) {
+  if (cancelCloseRunning_) return false;
+  cancelCloseRunning_ = true;
+  bool cancel = DispatchWithResult([&] { return Event_CancelClose(appQuitting); }, false);
+  cancelCloseRunning_ = false;
+  return cancel;
+}
+
+void Window::Close() {
+  if (closing_ || AskCancelClose(false)) return;
+  FinishClose();
+}
+
+void Window::CloseFromUser() { Close(); }
+
+bool Window::CloseForQuit() {
+  if (closing_) return true;
+  if (AskCancelClose(true)) return false;
+  FinishClose();
+  return true;
+}
+
+void Window::FinishClose() {
+  closing_ = true;
+  detail::RemoveShared(typeid(*this), this);
+  Dispatch([this] { Event_Close(); });
+  for (auto& control : controls_) control->RaiseClose();
+  widget_->CloseQuietly();
+  // Destroyed from the event loop: the handler that closed the window, and the
+  // toolkit's call that ran it, may still be on the stack.
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(), [this] { delete this; }, Qt::QueuedConnection);
+}
+
+void Window::RaiseMoved() {
+  if (opened_ && !closing_) Dispatch([this] { Event_Moved(); });
+}
+
+void Window::RaiseResized(int newWidth, int newHeight) {
+  if (resizeable_) {
+    newWidth = std::clamp(newWidth, minWidth_, std::max(minWidth_, maxWidth_));
+    newHeight = std::clamp(newHeight, minHeight_, std::max(minHeight_, maxHeight_));
+  }
+  int dw = newWidth - width_, dh = newHeight - height_;
+  if (dw == 0 && dh == 0) return;
+  width_ = newWidth;
+  height_ = newHeight;
+  for (auto& control : controls_) {
+    if (control->Parent() != nullptr) continue;
+    int w = control->Width(), h = control->Height();
+    if (control->LockLeft() && control->LockRight()) w += dw;
+    else if (control->LockRight()) control->Left(control->Left() + dw);
+    if (control->LockTop() && control->LockBottom()) h += dh;
+    else if (control->LockBottom()) control->Top(control->Top() + dh);
+    control->SetBounds(control->Left(), control->Top(), w, h);
+  }
+  if (opened_ && !closing_) Dispatch([this] { Event_Resized(); });
+}
+
+bool Window::RaiseKeyDown(const std::string& key) {
+  if (DispatchWithResult([&] { return Event_KeyDown(key); }, false)) return true;
+  bool isReturn = key == "\r", isEscape = key == std::string(1, 27);
+  if (!isReturn && !isEscape) return false;
+  for (auto& control : controls_) {
+    auto* button = dynamic_cast<PushButton*>(control.get());
+    if (button && ((isReturn && button->Default()) || (isEscape && button->Cancel()))) {
+      button->Push();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool Window::RaiseMouseDown(int x, int y) {
+  return DispatchWithResult([&] { return Event_MouseDown(x, y); }, false);
+}
+
+void Window::RefreshTabOrder() {
+  if (opened_) ApplyTabOrder();
+}
+
+// Qt keeps one tab chain per window: each parent's children in TabIndex order
+// (creation order among equals), each followed by the controls inside it.
+void Window::ApplyTabOrder() {
+  std::vector<RectControl*> chain;
+  std::function<void(RectControl*)> appendChildren = [&](RectControl* parent) {
+    std::vector<RectControl*> children;
+    for (auto& c : controls_)
+      if (c->Parent() == parent) children.push_back(c.get());
+    std::stable_sort(children.begin(), children.end(),
+                     [](RectControl* a, RectControl* b) { return a->TabIndex() < b->TabIndex(); });
+    for (RectControl* c : children) {
+      if (c->TabStop() && c->Widget()->focusPolicy() & Qt::TabFocus) chain.push_back(c);
+      appendChildren(c);
+    }
+  };
+  appendChildren(nullptr);
+  for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1]->Widget(), chain[i]->Widget());
+}
+
+}  // namespace fw

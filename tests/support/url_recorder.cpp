@@ -1,0 +1,21 @@
+#include "support/url_recorder.h"
+
+#include <QDesktopServices>
+
+namespace kavro::testing {
+
+namespace {
+const char* const kSchemes[] = {"http", "https", "mailto", "file", "ftp"};
+}
+
+UrlRecorder::UrlRecorder() {
+  for (const char* scheme : kSchemes) QDesktopServices::setUrlHandler(scheme, this, "Open");
+}
+
+UrlRecorder::~UrlRecorder() {
+  for (const char* scheme : kSchemes) QDesktopServices::unsetUrlHandler(scheme);
+}
+
+void UrlRecorder::Open(const QUrl& url) { urls.push_back(url.toString().toStdString()); }
+
+}  // namespace kavro::testing

@@ -1,0 +1,21 @@
+#pragma once
+// Catches the addresses handed to the system, in place of the browser.
+#include <QObject>
+#include <QUrl>
+#include <string>
+#include <vector>
+
+namespace kavro::testing {
+
+class UrlRecorder : public QObject {
+  Q_OBJECT
+ public:
+  UrlRecorder();
+  ~UrlRecorder() override;
+  std::vector<std::string> urls;
+
+ public slots:
+  void Open(const QUrl& url);
+};
+
+}  // namespace kavro::testing
