@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "framework/fw_accessible_names.h"
 #include "framework/fw_buttons.h"
 #include "framework/fw_dispatch.h"
 #include "framework/fw_menu.h"
@@ -57,6 +58,7 @@ void Window::OpenWindow() {
   });
   ApplyWindowFlags();
   ApplyTabOrder();
+  NameTextControlsByTheirLabels(*this);
   for (auto& control : controls_) control->RaiseOpen();
   Dispatch([this] { Event_Open(); });
   if (visible_ && !closing_) Show();

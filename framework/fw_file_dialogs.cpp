@@ -1,0 +1,42 @@
+#include "framework/fw_file_dialogs.h"
+
+#include "framework/fw_dialogs.h"
+
+namespace fw {
+namespace {
+
+std::optional<FolderItem> Choose(const FileDialogRequest& request, Window* within) {
+  auto chosen = Dialogs().ChooseFile(request, within);
+  if (!chosen) return std::nullopt;
+  return FolderItem(*chosen);
+}
+
+FileDialogRequest OpenRequest(const OpenDialog& d) {
+  FileDialogRequest r;
+  r.kind = FileDialogRequest::Kind::Open;
+  r.title = d.Title;
+  r.promptText = d.PromptText;
+  r.filter = d.Filter;
+  r.initialDirectory = d.InitialDirectory.Path();
+  return r;
+}
+
+FileDialogRequest SaveRequest(const SaveAsDialog& d) {
+  FileDialogRequest r;
+  r.kind = FileDialogRequest::Kind::Save;
+  r.title = d.Title;
+  r.promptText = d.PromptText;
+  r.filter = d.Filter;
+  r.initialDirectory = d.InitialDirectory.Path();
+  r.suggestedFileName = d.SuggestedFileName;
+  return r;
+}
+
+}  // namespace
+
+std::optional<FolderItem> OpenDialog::ShowModalWithin(Window& window) { return Choose(OpenRequest(*this), &window); }
+std::optional<FolderItem> OpenDialog::ShowModal() { return Choose(OpenRequest(*this), nullptr); }
+std::optional<FolderItem> SaveAsDialog::ShowModalWithin(Window& window) { return Choose(SaveRequest(*this), &window); }
+std::optional<FolderItem> SaveAsDialog::ShowModal() { return Choose(SaveRequest(*this), nullptr); }
+
+}  // namespace fw
