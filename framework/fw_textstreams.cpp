@@ -1,0 +1,90 @@
+#include "framework/fw_textstreams.h"
+
+#include <QSaveFile>
+
+namespace fw {
+
+TextInputStream::TextInputStream(std::string bytes) : bytes_(std::move(bytes)) {}
+
+std::string TextInputStream::ReadLine() {
+  if (EndOfFile()) return "";
+  size_t end = bytes_.find_first_of("\r\n", position_);
+  if (end == std::string::npos) end = bytes_.size();
+  std::string line = bytes_.substr(position_, end - position_);
+  position_ = end;
+  if (position_ < bytes_.size() && bytes_[position_] == '\r') ++position_;
+  // An LF alone, or the LF of a CR LF.
+  if (position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
+  return ToUTF8(line, encoding_);
+}
+
+std::string TextInputStream::ReadAll() {
+  std::string rest = EndOfFile() ? "" : bytes_.substr(position_);
+  position_ = bytes_.size();
+  return ToUTF8(rest, encoding_);
+}
+
+bool TextInputStream::EndOfFile() const { return position_ >= bytes_.size(); }
+
+void TextInputStream::Close() {
+  bytes_.clear();
+  position_ = 0;
+}
+
+std::unique_ptr<TextOutputStream> TextOutputStream::Create(const std::filesystem::path& file, bool ownerOnly,
+                                                           std::string& whyNot) {
+  auto saveFile = std::make_unique<QSaveFile>(QString::fromStdString(file.string()));
+  // Unbuffered, so that Write sees each short write at once (a full disk)
+  // and can say why; a buffered QSaveFile may commit a file cut short.
+  if (!saveFile->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    whyNot = saveFile->errorString().toStdString();
+    return nullptr;
+  }
+  // QSaveFile gives a new file the umask's permissions, and a replacing one
+  // those of the file it replaces; neither is enough for passwords.
+  if (ownerOnly && !saveFile->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+    whyNot = saveFile->errorString().toStdString();
+    saveFile->cancelWriting();
+    return nullptr;
+  }
+  return std::unique_ptr<TextOutputStream>(new TextOutputStream(std::move(saveFile)));
+}
+
+TextOutputStream::TextOutputStream(std::unique_ptr<QSaveFile> file) : file_(std::move(file)) {}
+
+// QSaveFile's own destructor abandons an uncommitted write.
+TextOutputStream::~TextOutputStream() = default;
+
+void TextOutputStream::Write(const std::string& text) {
+  if (closed_ || writeFailed_) return;
+  const char* data = text.data();
+  qint64 left = static_cast<qint64>(text.size());
+  // A short write is no error to Qt; writing the rest either completes or
+  // fails with the reason.
+  while (left > 0) {
+    qint64 written = file_->write(data, left);
+    if (written <= 0) {
+      writeFailed_ = true;
+      lastError_ = file_->errorString().toStdString();
+      return;
+    }
+    data += written;
+    left -= written;
+  }
+}
+
+void TextOutputStream::WriteLine(const std::string& text) { Write(text + "\n"); }
+
+bool TextOutputStream::Close() {
+  if (closed_) return committed_;
+  closed_ = true;
+  if (writeFailed_) {
+    file_->cancelWriting();
+    return false;
+  }
+  committed_ = file_->commit();
+  if (!committed_) lastError_ = file_->errorString().toStdString();
+  return committed_;
+}
+
+}  // namespace fw
