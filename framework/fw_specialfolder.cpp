@@ -12,11 +12,7 @@ std::filesystem::path ToPath(const QString& path) { return path.toStdString(); }
 }  // namespace
 
 FolderItem SpecialFolder::Preferences() {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  // The folder is where the preference files are created; on a fresh
-  // account it may not be there yet.
-  QDir().mkpath(folder);
-  return FolderItem(ToPath(folder));
+  return FolderItem(ToPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
 }
 
 FolderItem SpecialFolder::Desktop() {

@@ -6,7 +6,7 @@ namespace fw {
 // The folders the program keeps its files in or offers to the user.
 struct SpecialFolder {
   // The user's configuration folder (the XDG config folder, normally
-  // ~/.config); created when it does not exist yet.
+  // ~/.config). Asking for it does not create it.
   static FolderItem Preferences();
   // The user's desktop folder, or the home folder when there is no desktop folder.
   static FolderItem Desktop();

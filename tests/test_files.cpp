@@ -256,7 +256,7 @@ TEST_F(Files, ModificationDateIsTheLastWrite) {
 TEST_F(Files, PreferencesIsTheXdgConfigFolder) {
   fw::FolderItem preferences = fw::SpecialFolder::Preferences();
   EXPECT_EQ(fs::path(preferences.NativePath()), ConfigHome());
-  EXPECT_TRUE(preferences.Directory());  // created on first use
+  EXPECT_FALSE(preferences.Exists());  // a first run finds no folder and leaves it so
 
   qunsetenv("XDG_CONFIG_HOME");
   EXPECT_EQ(fs::path(fw::SpecialFolder::Preferences().NativePath()), Home() / ".config");
