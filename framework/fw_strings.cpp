@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <locale.h>
+#include <stdlib.h>
 
 namespace fw {
 namespace {
@@ -89,10 +91,8 @@ std::string Right(const std::string& text, int n) {
 }
 
 std::string Mid(const std::string& text, int start, int len) {
-  size_t begin = OffsetOfCharacter(text, start - 1);
-  if (len < 0) return text.substr(begin);
-  size_t end = OffsetOfCharacter(text, (start < 1 ? 0 : start - 1) + len);
-  return text.substr(begin, end - begin);
+  std::string rest = text.substr(OffsetOfCharacter(text, start - 1));
+  return len < 0 ? rest : Left(rest, len);
 }
 
 int Len(const std::string& text) {
@@ -112,9 +112,11 @@ double Val(const std::string& text) {
   if (start == std::string::npos) return 0;
   size_t end = EndOfLeadingNumber(text, start);
   if (end == start) return 0;
-  // QByteArray reads with the C locale's decimal point; strtod would follow
-  // the user's locale, which Qt installs at start-up.
-  return QByteArray(text.data() + start, static_cast<qsizetype>(end - start)).toDouble();
+  // Plain strtod would follow the user's locale (Qt installs it at start-up)
+  // and take "," for the decimal point; QByteArray::toDouble gives 0 for a
+  // number too large, where BASIC gives infinity.
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+  return strtod_l(text.substr(start, end - start).c_str(), nullptr, cLocale);
 }
 
 std::string ReplaceAll(const std::string& text, const std::string& find, const std::string& replacement) {

@@ -2,6 +2,7 @@
 // round trip through the store files' one-line and wrapped forms.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,7 @@ TEST(Strings, LeftRightMidAndLenCountCodePoints) {
   EXPECT_EQ(fw::Mid("héllo", 0, 2), "hé");
   EXPECT_EQ(fw::Mid("héllo", 6), "");
   EXPECT_EQ(fw::Mid("héllo", 4, 10), "lo");
+  EXPECT_EQ(fw::Mid("héllo", 2, std::numeric_limits<int>::max()), "éllo");
 }
 
 TEST(Strings, BytesThatAreNotUtf8ComeBackUnchanged) {
@@ -87,10 +89,12 @@ TEST(Strings, StrAndValReadBackIntegers) {
 }
 
 TEST(Strings, ValTakesTheLeadingNumber) {
+  const double inf = std::numeric_limits<double>::infinity();
   const std::vector<std::pair<std::string, double>> cases = {
       {"", 0},        {"abc", 0},      {"12abc", 12},   {" -3", -3},    {"\t7", 7},     {"+5", 5},
       {"-", 0},       {".", 0},        {"-.5", -0.5},   {"3.25", 3.25}, {"1e3", 1000},  {"2E-1x", 0.2},
       {"4e", 4},      {"12 34", 12},   {"1,5", 1},      {"- 3", 0},     {"inf", 0},     {"0x10", 0},
+      {"9e999", inf}, {"-9e999", -inf}, {"1e-999", 0},
   };
   for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(fw::Val(text), value) << '"' << text << '"';
 }
