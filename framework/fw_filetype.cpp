@@ -9,9 +9,10 @@ namespace fw {
 namespace {
 
 // Newest registration last, so that a later type of the same name wins.
+// Never destroyed: a FileType that outlives main still withdraws from it.
 std::vector<const FileType*>& Registry() {
-  static std::vector<const FileType*> types;
-  return types;
+  static auto* types = new std::vector<const FileType*>;
+  return *types;
 }
 
 QStringList ExtensionList(const FileType& type) {

@@ -95,4 +95,14 @@ TEST(FileTypes, DialogNameFilterListsThePatterns) {
   EXPECT_EQ(fw::DialogNameFilter("unknown"), "");
 }
 
+// Destroyed after main returns, as the program's own file types may be: its
+// withdrawal must not touch a registry that is already gone.
+fw::FileType typeOutlivingMain;
+
+TEST(FileTypes, ATypeDestroyedAfterMainWithdrawsSafely) {
+  typeOutlivingMain.Name("late");
+  typeOutlivingMain.ToString();
+  EXPECT_EQ(fw::FileType::Registered("late"), &typeOutlivingMain);
+}
+
 }  // namespace
