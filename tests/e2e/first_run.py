@@ -1,0 +1,255 @@
+#!/usr/bin/python3
+"""First run of the built program on a real X display.
+
+Starts kavro2 with an empty home and checks, as a user and a screen reader
+see it, that it greets with the welcome message before anything else, that
+Return dismisses the message and start-up goes on to the master-password
+prompt, and that no store file is written on the way.
+
+Usage: first_run.py PATH/TO/kavro2
+
+Needs an X server in DISPLAY and a D-Bus session bus (for the accessibility
+bus), e.g.: xvfb-run -a dbus-run-session -- first_run.py build/bin/kavro2
+The windows' texts are read over AT-SPI, the keys are sent with xdotool.
+"""
+
+import os
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+WELCOME = "\n".join([
+    "Welcome to Kavro 2.0",
+    "",
+    "Welcome to Kavro 2.2.2, the easy way to manage your internet accounts.",
+    "After the authentication, please take some time to change first your "
+    "password (the default password is '7294').",
+    "",
+    "If you're a Kavro 1.x user, to import your existing passwords please use "
+    "first the Kavro version 1.x 'Export...' menu command to save your datas "
+    "as a text file.",
+])
+PROMPT_TITLE = "Password..."
+STORE_FILES = ("Kavro2.prefs", "Kavro2.data")
+# Generous: the sanitizer build starts slowly.
+TIMEOUT = 30.0
+
+
+class Failure(Exception):
+    pass
+
+
+def lines(text):
+    """The text with CR LF, CR and LF all read as one line break."""
+    return text.replace("\r\n", "\n").replace("\r", "\n")
+
+
+def children(acc):
+    try:
+        return [c for c in (acc.get_child_at_index(i)
+                            for i in range(acc.get_child_count())) if c]
+    except GLib.Error:
+        return []
+
+
+def descendants(acc):
+    for child in children(acc):
+        yield child
+        yield from descendants(child)
+
+
+def showing(acc):
+    try:
+        return acc.get_state_set().contains(Atspi.StateType.SHOWING)
+    except GLib.Error:
+        return False
+
+
+def describe(acc):
+    try:
+        return f"{acc.get_role_name()} {acc.get_name()!r}"
+    except GLib.Error as e:
+        return f"<gone: {e.message}>"
+
+
+class Program:
+    def __init__(self, exe, home):
+        self.home = home
+        env = dict(os.environ)
+        for name in ("CONFIG", "DATA", "CACHE", "STATE"):
+            d = home / name.lower()
+            d.mkdir()
+            env[f"XDG_{name}_HOME"] = str(d)
+        runtime = home / "runtime"
+        runtime.mkdir(mode=0o700)
+        (home / "home").mkdir()
+        env.update(HOME=str(home / "home"), XDG_RUNTIME_DIR=str(runtime),
+                   QT_QPA_PLATFORM="xcb",
+                   # Qt's AT-SPI bridge otherwise waits for a screen reader.
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        for name in ("XDG_CONFIG_DIRS", "XDG_DATA_DIRS"):
+            env.pop(name, None)
+        self.log = open(home / "program.log", "w+")
+        self.proc = subprocess.Popen([exe], env=env, stdin=subprocess.DEVNULL,
+                                     stdout=self.log, stderr=subprocess.STDOUT)
+
+    def alive(self):
+        return self.proc.poll() is None
+
+    def output(self):
+        self.log.flush()
+        self.log.seek(0)
+        return self.log.read()
+
+    def stop(self):
+        if self.alive():
+            self.proc.terminate()
+            try:
+                self.proc.wait(10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+
+    def application(self):
+        desktop = Atspi.get_desktop(0)
+        desktop.clear_cache()
+        for app in children(desktop):
+            try:
+                if app.get_process_id() == self.proc.pid:
+                    return app
+            except GLib.Error:
+                pass
+        return None
+
+    def windows(self):
+        """The program's top-level windows that are on screen."""
+        app = self.application()
+        return [w for w in children(app) if showing(w)] if app else []
+
+    def wait_for(self, what, probe, timeout=TIMEOUT):
+        deadline = time.monotonic() + timeout
+        while True:
+            if not self.alive():
+                raise Failure(f"the program exited ({self.proc.returncode}) "
+                              f"while waiting for {what}")
+            found = probe()
+            if found:
+                return found
+            if time.monotonic() > deadline:
+                shown = [describe(w) for w in self.windows()] or ["none"]
+                raise Failure(f"no {what} within {timeout:.0f} s; windows "
+                              f"shown: {', '.join(shown)}")
+            time.sleep(0.2)
+
+
+def message_boxes(program):
+    return [w for w in program.windows()
+            if w.get_role() == Atspi.Role.ALERT]
+
+
+def is_welcome(box):
+    return any(lines(d.get_name() or "") == WELCOME
+               for d in descendants(box)
+               if d.get_role() == Atspi.Role.LABEL and showing(d))
+
+
+def prompts(program):
+    return [w for w in program.windows() if w.get_name() == PROMPT_TITLE]
+
+
+def x_window_of(program, acc):
+    """The X window id of the program's visible window that lies where the
+    accessible window is."""
+    ext = acc.get_extents(Atspi.CoordType.SCREEN)
+    ids = subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--pid", str(program.proc.pid)],
+        capture_output=True, text=True).stdout.split()
+    best = None
+    for wid in ids:
+        geo = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid],
+                             capture_output=True, text=True).stdout
+        g = dict(line.split("=", 1) for line in geo.split() if "=" in line)
+        try:
+            dist = (abs(int(g["X"]) - ext.x) + abs(int(g["Y"]) - ext.y)
+                    + abs(int(g["WIDTH"]) - ext.width)
+                    + abs(int(g["HEIGHT"]) - ext.height))
+        except (KeyError, ValueError):
+            continue
+        if best is None or dist < best[0]:
+            best = (dist, wid)
+    if best is None:
+        raise Failure("the message box has no visible X window")
+    return best[1]
+
+
+def press_return(program, box):
+    wid = x_window_of(program, box)
+    subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=False,
+                   timeout=10)
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "Return"],
+                   check=True, timeout=10)
+
+
+def first_run(program):
+    boxes = program.wait_for("message box", lambda: message_boxes(program))
+    welcome = [b for b in boxes if is_welcome(b)]
+    if not welcome:
+        texts = [repr(d.get_name()) for b in boxes for d in descendants(b)
+                 if d.get_role() == Atspi.Role.LABEL and d.get_name()]
+        raise Failure("the message box does not show the welcome text; "
+                      f"it shows: {'; '.join(texts)}")
+    box = welcome[0]
+
+    # The welcome message holds start-up until it is dismissed: no prompt yet.
+    time.sleep(1.0)
+    if prompts(program):
+        raise Failure("the password prompt is shown while the welcome "
+                      "message is still up")
+
+    # Return takes the message box's default button. Retry in case the key
+    # went out before the window had the keyboard focus.
+    deadline = time.monotonic() + TIMEOUT
+    while any(is_welcome(b) for b in message_boxes(program)):
+        if time.monotonic() > deadline:
+            raise Failure("Return did not dismiss the welcome message")
+        press_return(program, box)
+        time.sleep(1.0)
+
+    program.wait_for(f"window {PROMPT_TITLE!r} after the welcome message",
+                     lambda: prompts(program))
+
+    written = [str(p) for name in STORE_FILES for p in program.home.rglob(name)]
+    if written:
+        raise Failure(f"a first run wrote store files: {', '.join(written)}")
+    if not program.alive():
+        raise Failure(f"the program exited ({program.proc.returncode})")
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    exe = os.path.abspath(sys.argv[1])
+    with tempfile.TemporaryDirectory(prefix="kavro-e2e-") as tmp:
+        program = Program(exe, Path(tmp))
+        try:
+            first_run(program)
+        except (Failure, GLib.Error) as e:
+            print(f"FAIL: first run: {e}", file=sys.stderr)
+            print("--- program output ---\n" + program.output(), file=sys.stderr)
+            return 1
+        finally:
+            program.stop()
+    print("first run: welcome message first, then the password prompt; "
+          "no store file written")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
