@@ -191,8 +191,10 @@ def x_window_of(program, acc):
 
 def press_return(program, box):
     wid = x_window_of(program, box)
-    subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=False,
-                   timeout=10)
+    try:
+        subprocess.run(["xdotool", "windowfocus", "--sync", wid], timeout=5)
+    except subprocess.TimeoutExpired:
+        pass  # the key below is retried while the box stays up
     subprocess.run(["xdotool", "key", "--clearmodifiers", "Return"],
                    check=True, timeout=10)
 
