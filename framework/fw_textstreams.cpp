@@ -33,6 +33,10 @@ void TextInputStream::Close() {
 
 std::unique_ptr<TextOutputStream> TextOutputStream::Create(const std::filesystem::path& file, bool ownerOnly,
                                                            std::string& whyNot) {
+  // The user's configuration folder may not exist yet on a new account; it
+  // is made when the first file is written into it, never merely by reading.
+  std::error_code folderError;
+  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), folderError);
   auto saveFile = std::make_unique<QSaveFile>(QString::fromStdString(file.string()));
   // Unbuffered, so that Write sees each short write at once (a full disk)
   // and can say why; a buffered QSaveFile may commit a file cut short.

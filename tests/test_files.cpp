@@ -196,12 +196,22 @@ TEST_F(Files, OwnerOnlyFilesGetMode0600) {
 
 TEST_F(Files, AFileThatCannotBeCreatedSaysWhy) {
   fs::create_directory(Root() / "folder");
-  for (const fs::path& path : {Root() / "missing" / "x.data", Root() / "folder"}) {
+  WriteBytes(Root() / "plain", "a file, not a folder");
+  for (const fs::path& path : {Root() / "plain" / "x.data", Root() / "folder"}) {
     fw::FolderItem file(path);
     EXPECT_EQ(file.CreateTextFile(), nullptr) << path;
     EXPECT_FALSE(file.LastError().empty()) << path;
   }
   EXPECT_TRUE(fs::is_directory(Root() / "folder"));
+}
+
+TEST_F(Files, CreatingAFileMakesTheFolderItGoesIn) {
+  fw::FolderItem file(Root() / "new-config" / "Kavro2.prefs");
+  auto out = file.CreateTextFile(true);
+  ASSERT_NE(out, nullptr) << file.LastError();
+  out->Write("1");
+  ASSERT_TRUE(out->Close()) << out->LastError();
+  EXPECT_EQ(ReadBytes(file.Path()), "1");
 }
 
 TEST_F(Files, AFileThatCannotBeReadSaysWhy) {
