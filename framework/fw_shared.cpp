@@ -36,6 +36,10 @@ void RemoveShared(std::type_index type, const void* object) {
   if (it != Registry().end() && it->second.object == object) Registry().erase(it);
 }
 
+void RemoveShared(const void* object) {
+  std::erase_if(Registry(), [object](const auto& entry) { return entry.second.object == object; });
+}
+
 Application* RegisteredApplication() { return TheApplication(); }
 
 }  // namespace detail

@@ -40,7 +40,7 @@ Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {
 Window::~Window() {
   auto& all = AllWindows();
   all.erase(std::remove(all.begin(), all.end(), this), all.end());
-  detail::RemoveShared(typeid(*this), this);
+  detail::RemoveShared(this);
   // The widgets go first: they call into the controls while they live.
   widget_.reset();
   controls_.clear();
@@ -59,6 +59,8 @@ void Window::OpenWindow() {
   ApplyWindowFlags();
   ApplyTabOrder();
   NameTextControlsByTheirLabels(*this);
+  // Placed before the Open events, so that a position set there stands.
+  PlaceOnScreen();
   for (auto& control : controls_) control->RaiseOpen();
   Dispatch([this] { Event_Open(); });
   if (visible_ && !closing_) Show();
@@ -85,14 +87,18 @@ void Window::Title(const std::string& text) {
 int Window::Left() const { return widget_->geometry().x(); }
 int Window::Top() const { return widget_->geometry().y() + ContentWidget()->y(); }
 
+// Placed by the client area (setGeometry), not by the frame (move): before the
+// window first shows, its frame is not known yet.
 void Window::Left(int value) {
-  int frameDelta = widget_->geometry().x() - widget_->x();
-  widget_->move(value - frameDelta, widget_->y());
+  QRect g = widget_->geometry();
+  g.moveLeft(value);
+  widget_->setGeometry(g);
 }
 
 void Window::Top(int value) {
-  int frameDelta = widget_->geometry().y() - widget_->y();
-  widget_->move(widget_->x(), value - ContentWidget()->y() - frameDelta);
+  QRect g = widget_->geometry();
+  g.moveTop(value - ContentWidget()->y());
+  widget_->setGeometry(g);
 }
 
 void Window::Width(int value) {
@@ -203,15 +209,13 @@ void Window::PlaceOnScreen() {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
   QRect area = screen->availableGeometry();
-  QSize size = widget_->frameGeometry().size();
-  widget_->move(area.x() + (area.width() - size.width()) / 2,
-                area.y() + (area.height() - size.height()) / 3);
+  QRect g = widget_->geometry();
+  g.moveTo(area.x() + (area.width() - g.width()) / 2, area.y() + (area.height() - g.height()) / 3);
+  widget_->setGeometry(g);
 }
 
 void Window::Show() {
   if (closing_) return;
-  bool first = !widget_->isVisible() && !widget_->testAttribute(Qt::WA_WState_ExplicitShowHide);
-  if (first) PlaceOnScreen();
   widget_->show();
   widget_->raise();
   widget_->activateWindow();
@@ -243,15 +247,20 @@ bool Window::CloseForQuit() {
 }
 
 void Window::FinishClose() {
+  // CancelClose may have closed the window itself already.
+  if (closing_) return;
   closing_ = true;
   detail::RemoveShared(typeid(*this), this);
   Dispatch([this] { Event_Close(); });
   for (auto& control : controls_) control->RaiseClose();
   widget_->CloseQuietly();
-  // Destroyed from the event loop: the handler that closed the window, and the
-  // toolkit's call that ran it, may still be on the stack.
-  QMetaObject::invokeMethod(
-      QCoreApplication::instance(), [this] { delete this; }, Qt::QueuedConnection);
+  // Destroyed once the running handler has returned (not by an event loop that
+  // runs inside it, such as a modal message's), and then from the event loop:
+  // the toolkit's call that ran the handler may still be on the stack.
+  AfterCurrentHandler([this] {
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [this] { delete this; }, Qt::QueuedConnection);
+  });
 }
 
 void Window::RaiseMoved() {

@@ -30,6 +30,9 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
   // The framework decides (CancelClose, then Close) and hides the window itself.
   event->ignore();
   Dispatch([this] { owner_.CloseFromUser(); });
+  // The framework's own close cannot run inside this one (Qt ignores a nested
+  // close), so a close that went ahead is accepted here.
+  if (owner_.IsClosing()) event->accept();
 }
 
 void WindowWidget::moveEvent(QMoveEvent* event) {
