@@ -1,5 +1,6 @@
 #include "framework/fw_canvas.h"
 
+#include <QChildEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,6 +52,17 @@ class CanvasWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* e) override { mousePressEvent(e); }
   void enterEvent(QEnterEvent*) override { owner_->RaiseMouseEnter(); }
   void leaveEvent(QEvent*) override { owner_->RaiseMouseExit(); }
+  // A control placed inside the canvas covers it: the pointer entering that
+  // control leaves the canvas, so that a cursor the canvas set (which Qt lends
+  // to children without their own) goes back to the default over it.
+  void childEvent(QChildEvent* e) override {
+    if (e->added() && e->child()->isWidgetType()) e->child()->installEventFilter(this);
+    QWidget::childEvent(e);
+  }
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::Enter && watched->parent() == this) owner_->RaiseMouseExit();
+    return QWidget::eventFilter(watched, e);
+  }
   void keyPressEvent(QKeyEvent* e) override {
     std::string key = qt::KeyText(*e);
     if (key.empty() || !owner_->RaiseKeyDown(key)) QWidget::keyPressEvent(e);
