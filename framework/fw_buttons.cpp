@@ -1,6 +1,8 @@
 #include "framework/fw_buttons.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QImage>
 #include <QPixmap>
 #include <QPushButton>
@@ -23,6 +25,37 @@ template <class Button, class Control>
 void ConnectClick(Button* button, Control* control) {
   QObject::connect(button, &QAbstractButton::clicked, button, [control] { control->RaiseAction(); });
 }
+
+// The radio buttons of one parent widget form one exclusive group, joined again
+// when the button moves to another parent. Qt's auto-exclusivity would also
+// count the radio buttons inside child widgets (a group box's) as siblings.
+class RadioGrouper : public QObject {
+ public:
+  explicit RadioGrouper(QAbstractButton* button) : QObject(button) {
+    button->installEventFilter(this);
+    Join(button);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ParentChange) Join(static_cast<QAbstractButton*>(watched));
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  static void Join(QAbstractButton* button) {
+    static const QString kName = QStringLiteral("fw_radio_group");
+    if (QButtonGroup* old = button->group()) old->removeButton(button);
+    QWidget* parent = button->parentWidget();
+    if (parent == nullptr) return;
+    auto* group = parent->findChild<QButtonGroup*>(kName, Qt::FindDirectChildrenOnly);
+    if (group == nullptr) {
+      group = new QButtonGroup(parent);
+      group->setObjectName(kName);
+    }
+    group->addButton(button);
+  }
+};
 
 }  // namespace
 
@@ -106,9 +139,7 @@ void CheckBox::Event_Action() {
 
 RadioButton::RadioButton(Window& window, const std::string& name)
     : RectControl(window, name, Make<QRadioButton>()) {
-  // Qt's auto-exclusivity groups radio buttons by their parent widget, which is
-  // the control's parent here.
-  static_cast<QRadioButton*>(Widget())->setAutoExclusive(true);
+  new RadioGrouper(static_cast<QRadioButton*>(Widget()));
   ConnectClick(static_cast<QRadioButton*>(Widget()), this);
 }
 std::string RadioButton::Caption() const { return qt::FromQ(static_cast<QRadioButton*>(Widget())->text()); }
