@@ -49,6 +49,14 @@ constexpr Qt::ItemFlags kRowFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Q
 Listbox::Listbox(Window& window, const std::string& name)
     : RectControl(window, name, new ListWidget(this)) {
   Tree()->header()->hide();
+  QAbstractItemModel* model = Tree()->model();
+  auto invalidate = [this] { firstColumnValid_ = false; };
+  QObject::connect(model, &QAbstractItemModel::dataChanged, Tree(), invalidate);
+  QObject::connect(model, &QAbstractItemModel::rowsInserted, Tree(), invalidate);
+  QObject::connect(model, &QAbstractItemModel::rowsRemoved, Tree(), invalidate);
+  QObject::connect(model, &QAbstractItemModel::rowsMoved, Tree(), invalidate);
+  QObject::connect(model, &QAbstractItemModel::modelReset, Tree(), invalidate);
+  QObject::connect(model, &QAbstractItemModel::layoutChanged, Tree(), invalidate);
   ApplyColumnWidths();
 }
 
@@ -126,7 +134,22 @@ void Listbox::DeleteAllRows() { Tree()->clear(); }
 
 int Listbox::ListCount() const { return Tree()->topLevelItemCount(); }
 
-std::string Listbox::List(int row) const { return Cell(row, 0); }
+const std::string& Listbox::List(int row) const {
+  const auto& texts = FirstColumn();
+  if (row < 0 || row >= static_cast<int>(texts.size())) throw OutOfBoundsException("row index out of bounds");
+  return texts[static_cast<size_t>(row)];
+}
+
+const std::vector<std::string>& Listbox::FirstColumn() const {
+  if (!firstColumnValid_) {
+    int count = ListCount();
+    firstColumn_.clear();
+    firstColumn_.reserve(static_cast<size_t>(count));
+    for (int row = 0; row < count; ++row) firstColumn_.push_back(qt::FromQ(Tree()->topLevelItem(row)->text(0)));
+    firstColumnValid_ = true;
+  }
+  return firstColumn_;
+}
 
 std::string Listbox::Cell(int row, int column) const {
   if (row < 0 || row >= ListCount() || column < 0 || column >= ColumnCount())

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "framework/fw_rectcontrol.h"
 
@@ -34,7 +35,7 @@ class Listbox : public RectControl {
   void DeleteAllRows();
   int ListCount() const;
   // The text of the row's first column.
-  std::string List(int row) const;
+  const std::string& List(int row) const;
   std::string Cell(int row, int column) const;
   void Cell(int row, int column, const std::string& text);
 
@@ -60,6 +61,12 @@ class Listbox : public RectControl {
  private:
   QTreeWidget* Tree() const;
   void ApplyColumnWidths();
+
+  // The first column's texts as the program's strings, so that a search over
+  // every row (typing into the list) converts nothing. Rebuilt after any change.
+  const std::vector<std::string>& FirstColumn() const;
+  mutable std::vector<std::string> firstColumn_;
+  mutable bool firstColumnValid_ = false;
 
   int lastIndex_ = -1;
   int headingIndex_ = -1;
