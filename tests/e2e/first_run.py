@@ -64,6 +64,20 @@ def descendants(acc):
         yield from descendants(child)
 
 
+def role(acc):
+    try:
+        return acc.get_role()
+    except GLib.Error:
+        return None
+
+
+def name(acc):
+    try:
+        return acc.get_name() or ""
+    except GLib.Error:
+        return ""
+
+
 def showing(acc):
     try:
         return acc.get_state_set().contains(Atspi.StateType.SHOWING)
@@ -149,18 +163,16 @@ class Program:
 
 
 def message_boxes(program):
-    return [w for w in program.windows()
-            if w.get_role() == Atspi.Role.ALERT]
+    return [w for w in program.windows() if role(w) == Atspi.Role.ALERT]
 
 
 def is_welcome(box):
-    return any(lines(d.get_name() or "") == WELCOME
-               for d in descendants(box)
-               if d.get_role() == Atspi.Role.LABEL and showing(d))
+    return any(lines(name(d)) == WELCOME for d in descendants(box)
+               if role(d) == Atspi.Role.LABEL and showing(d))
 
 
 def prompts(program):
-    return [w for w in program.windows() if w.get_name() == PROMPT_TITLE]
+    return [w for w in program.windows() if name(w) == PROMPT_TITLE]
 
 
 def x_window_of(program, acc):
@@ -202,8 +214,8 @@ def first_run(program):
     boxes = program.wait_for("message box", lambda: message_boxes(program))
     welcome = [b for b in boxes if is_welcome(b)]
     if not welcome:
-        texts = [repr(d.get_name()) for b in boxes for d in descendants(b)
-                 if d.get_role() == Atspi.Role.LABEL and d.get_name()]
+        texts = [repr(name(d)) for b in boxes for d in descendants(b)
+                 if role(d) == Atspi.Role.LABEL and name(d)]
         raise Failure("the message box does not show the welcome text; "
                       f"it shows: {'; '.join(texts)}")
     box = welcome[0]
@@ -227,7 +239,7 @@ def first_run(program):
     # anything it (wrongly) would.
     time.sleep(1.0)
 
-    written = [str(p) for name in STORE_FILES for p in program.home.rglob(name)]
+    written = [str(p) for f in STORE_FILES for p in program.home.rglob(f)]
     if written:
         raise Failure(f"a first run wrote store files: {', '.join(written)}")
     if not program.alive():
