@@ -11,9 +11,10 @@ std::optional<FolderItem> Choose(const FileDialogRequest& request, Window* withi
   return FolderItem(*chosen);
 }
 
-FileDialogRequest OpenRequest(const OpenDialog& d) {
+template <class Dialog>
+FileDialogRequest Request(const Dialog& d, FileDialogRequest::Kind kind) {
   FileDialogRequest r;
-  r.kind = FileDialogRequest::Kind::Open;
+  r.kind = kind;
   r.title = d.Title;
   r.promptText = d.PromptText;
   r.filter = d.Filter;
@@ -21,13 +22,10 @@ FileDialogRequest OpenRequest(const OpenDialog& d) {
   return r;
 }
 
+FileDialogRequest OpenRequest(const OpenDialog& d) { return Request(d, FileDialogRequest::Kind::Open); }
+
 FileDialogRequest SaveRequest(const SaveAsDialog& d) {
-  FileDialogRequest r;
-  r.kind = FileDialogRequest::Kind::Save;
-  r.title = d.Title;
-  r.promptText = d.PromptText;
-  r.filter = d.Filter;
-  r.initialDirectory = d.InitialDirectory.Path();
+  FileDialogRequest r = Request(d, FileDialogRequest::Kind::Save);
   r.suggestedFileName = d.SuggestedFileName;
   return r;
 }
