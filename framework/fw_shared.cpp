@@ -31,13 +31,14 @@ void AddShared(std::type_index type, void* object, std::function<void()> destroy
   Registry()[type] = SharedEntry{object, std::move(destroy)};
 }
 
-void RemoveShared(std::type_index type, const void* object) {
-  auto it = Registry().find(type);
-  if (it != Registry().end() && it->second.object == object) Registry().erase(it);
-}
-
 void RemoveShared(const void* object) {
-  std::erase_if(Registry(), [object](const auto& entry) { return entry.second.object == object; });
+  // By the object alone: a window's destructor no longer knows its own class.
+  for (auto it = Registry().begin(); it != Registry().end(); ++it) {
+    if (it->second.object == object) {
+      Registry().erase(it);
+      return;
+    }
+  }
 }
 
 Application* RegisteredApplication() { return TheApplication(); }

@@ -250,7 +250,7 @@ void Window::FinishClose() {
   // CancelClose may have closed the window itself already.
   if (closing_) return;
   closing_ = true;
-  detail::RemoveShared(typeid(*this), this);
+  detail::RemoveShared(this);
   Dispatch([this] { Event_Close(); });
   for (auto& control : controls_) control->RaiseClose();
   widget_->CloseQuietly();
