@@ -127,6 +127,12 @@ void Listbox::AddRow(const std::string& text) {
 
 void Listbox::RemoveRow(int row) {
   if (row < 0 || row >= ListCount()) throw OutOfBoundsException("row index out of bounds");
+  // Removing the current row would make Qt select the next one; the list is
+  // left with no selection instead (one Change when the row was selected).
+  QItemSelectionModel* selection = Tree()->selectionModel();
+  if (selection->currentIndex().isValid() && selection->currentIndex().row() == row)
+    selection->setCurrentIndex(QModelIndex(), ListIndex() == row ? QItemSelectionModel::Clear
+                                                                 : QItemSelectionModel::NoUpdate);
   delete Tree()->takeTopLevelItem(row);
 }
 
