@@ -41,7 +41,9 @@ Window::~Window() {
   auto& all = AllWindows();
   all.erase(std::remove(all.begin(), all.end(), this), all.end());
   detail::RemoveShared(this);
-  // The widgets go first: they call into the controls while they live.
+  // The widgets go first: they call into the controls while they live, so
+  // they must not raise events on the way out.
+  for (auto& control : controls_) control->Widget()->blockSignals(true);
   widget_.reset();
   controls_.clear();
 }
