@@ -41,6 +41,12 @@ Window::~Window() {
   auto& all = AllWindows();
   all.erase(std::remove(all.begin(), all.end(), this), all.end());
   detail::RemoveShared(this);
+  // The owner is gone by now: destroying a focused widget sends it a last
+  // FocusOut, which must not reach the owner's handlers.
+  for (auto& control : controls_) {
+    control->GotFocus = nullptr;
+    control->LostFocus = nullptr;
+  }
   // The widgets go first: they call into the controls while they live, so
   // they must not raise events on the way out.
   for (auto& control : controls_) control->Widget()->blockSignals(true);

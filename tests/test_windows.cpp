@@ -158,6 +158,19 @@ TEST_F(WindowsTest, AHandlerMayCloseItsOwnWindowAndGoOnUsingIt) {
   fw::SetDialogHost(&dialogs);
 }
 
+TEST_F(WindowsTest, DestroyingAnOpenWindowRaisesNoFocusEventIntoIt) {
+  Win::hooks.createControls = [&](fw::Window& w) {
+    auto& field = w.AddControl<fw::TextField>("field");
+    field.LostFocus = [&] { log.push_back("LostFocus"); };
+  };
+  Win& w = fwtest::OpenActive<Win>();
+  w.FindControl("field")->SetFocus();
+  ASSERT_TRUE(w.FindControl("field")->HasFocus());
+  // As at the end of a run: the window is destroyed without closing.
+  fw::testing::ResetFramework();
+  EXPECT_EQ(log, std::vector<std::string>{});
+}
+
 TEST_F(WindowsTest, CloseOutsideAHandlerHidesAtOnceAndDestroysFromTheEventLoop) {
   Win& w = fw::Shared<Win>();
   w.Close();
