@@ -17,7 +17,6 @@ void* FindShared(std::type_index type);
 // owned: the registry destroys the object at ReleaseSharedInstances (menu bars);
 // windows destroy themselves when they close.
 void AddShared(std::type_index type, void* object, std::function<void()> destroy);
-void RemoveShared(const void* object);
 // Forgets the object under whatever class it was registered (a window's
 // destructor no longer knows its own class).
 void RemoveShared(const void* object);
