@@ -107,6 +107,8 @@ class Splitview : public fw::Canvas {
   int32_t OwnPosition() const;
 
   bool AskMinSize(fw::RectControl& subview, int32_t& size);
+  void ApplyOwnerLimits(fw::RectControl& view, int32_t& own, int32_t& other, int32_t total, int32_t& min,
+                        int32_t& max);
   bool AskMaxSize(fw::RectControl& subview, int32_t& size);
   bool AskCanCollapse(fw::RectControl& subview);
 };

@@ -74,6 +74,26 @@ bool Splitview::AskCanCollapse(fw::RectControl& subview) {
   return CanCollapseSubview ? CanCollapseSubview(subview) : false;
 }
 
+// The owner's limits for one neighbour of the dragged divider; the other
+// neighbour takes what is left of the pair.
+void Splitview::ApplyOwnerLimits(fw::RectControl& view, int32_t& own, int32_t& other, int32_t total,
+                                 int32_t& min, int32_t& max) {
+  if (AskMinSize(view, min) && own < min) {
+    if (AskCanCollapse(view)) {
+      RecordCollapse(view);
+      own = 0;
+      other = total - GetDividerThickness();
+    } else {
+      own = min;
+      other = total - min - GetDividerThickness();
+    }
+  }
+  if (AskMaxSize(view, max) && max < own) {
+    own = max;
+    other = total - max - GetDividerThickness();
+  }
+}
+
 void Splitview::AdjustSubviewsAroundDivider(int32_t x, int32_t y) {
   const int32_t d = mCurrentDivider;
   fw::RectControl& a = *mSubviews[static_cast<size_t>(d - 1)];
@@ -87,34 +107,8 @@ void Splitview::AdjustSubviewsAroundDivider(int32_t x, int32_t y) {
   // True without writing leaves the previous answer standing.
   int32_t min = 0;
   int32_t max = 0;
-  if (AskMinSize(a, min) && newA < min) {
-    if (AskCanCollapse(a)) {
-      RecordCollapse(a);
-      newA = 0;
-      newB = total - GetDividerThickness();
-    } else {
-      newA = min;
-      newB = total - min - GetDividerThickness();
-    }
-  }
-  if (AskMaxSize(a, max) && max < newA) {
-    newA = max;
-    newB = total - max - GetDividerThickness();
-  }
-  if (AskMinSize(b, min) && newB < min) {
-    if (AskCanCollapse(b)) {
-      RecordCollapse(b);
-      newB = 0;
-      newA = total - GetDividerThickness();
-    } else {
-      newB = min;
-      newA = total - min - GetDividerThickness();
-    }
-  }
-  if (AskMaxSize(b, max) && max < newB) {
-    newB = max;
-    newA = total - max - GetDividerThickness();
-  }
+  ApplyOwnerLimits(a, newA, newB, total, min, max);
+  ApplyOwnerLimits(b, newB, newA, total, min, max);
 
   a.Visible(newA > 0);
   b.Visible(newB > 0);
