@@ -1,0 +1,3 @@
+#include "mainwindow/window1.h"
+
+void Window1::goBtn_Action() {}
