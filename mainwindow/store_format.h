@@ -34,4 +34,11 @@ std::string WriteDataLine(const std::vector<std::string>& cells);
 // the note's "^" turned back into CRs.
 std::vector<std::string> ReadDataLine(const std::string& line);
 
+// The whole data file for the list's rows (cells 0 to 4 of each).
+std::string WriteData(const std::vector<std::vector<std::string>>& rows);
+// The rows of a data file, given its lines as ReadLine gives them: empty lines
+// add no row, and a record that an older writer wrapped over several lines
+// (long Base64) is joined back into one.
+std::vector<std::vector<std::string>> ReadData(const std::vector<std::string>& lines);
+
 }  // namespace store_format
