@@ -1,31 +1,209 @@
 #include "mainwindow/store_format.h"
 
+#include <string_view>
+
+#include "framework/fw_base64.h"
+#include "framework/fw_encoding.h"
+#include "framework/fw_numbers.h"
+#include "framework/fw_strings.h"
+
 namespace store_format {
+namespace {
+
+const std::string kTab = "\t";
+const std::string kCr = "\r";
+const std::string kNoteLineBreak = "^";
+
+// Older writers wrapped Base64 at this width, with a line break inside the
+// record; every line of a wrapped value but its last is exactly this long.
+constexpr size_t kOlderBase64Width = 76;
+
+bool IsBase64Letter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/';
+}
+
+// A line that a wrapped value goes on after: a full width of Base64 letters.
+// Padding ends a value, so a piece that holds "=" is its last.
+bool IsFullWrappedPiece(std::string_view piece) {
+  if (piece.size() != kOlderBase64Width) return false;
+  for (char c : piece) {
+    if (!IsBase64Letter(c)) return false;
+  }
+  return true;
+}
+
+// Whether text is Base64 as a wrapped value's next piece begins: not empty,
+// letters with "=" padding at most.
+bool IsBase64Piece(std::string_view text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    if (!IsBase64Letter(c) && c != '=') return false;
+  }
+  return true;
+}
+
+std::string_view FirstField(std::string_view line) { return line.substr(0, line.find('\t')); }
+
+std::string_view LastField(std::string_view line) {
+  size_t tab = line.rfind('\t');
+  return tab == std::string_view::npos ? line : line.substr(tab + 1);
+}
+
+size_t CountTabs(std::string_view text) {
+  size_t tabs = 0;
+  for (char c : text) tabs += c == '\t';
+  return tabs;
+}
+
+// Every field of line in one pass, as NthField gives them for 1, 2, ...;
+// NthField field by field would take time in the square of a long line.
+std::vector<std::string> SplitFields(const std::string& line) {
+  std::vector<std::string> fields;
+  fields.reserve(CountTabs(line) + 1);
+  size_t begin = 0;
+  for (size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', begin)) {
+    fields.emplace_back(line, begin, tab - begin);
+    begin = tab + 1;
+  }
+  fields.emplace_back(line, begin);
+  return fields;
+}
+
+// text on one field of one line: a TAB becomes a blank, and a line break
+// (CR LF, CR or LF) becomes lineBreak, so that no value splits a record or
+// shifts the fields after it.
+void AppendOnOneLine(std::string& out, const std::string& text, char lineBreak) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\t') {
+      out += ' ';
+    } else if (c == '\r' || c == '\n') {
+      out += lineBreak;
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += c;
+    }
+  }
+}
+
+// A stored value as held in memory: UTF-8, whatever the bytes were.
+std::string AsUTF8(const std::string& text) { return fw::ConvertEncoding(text, fw::Encodings::UTF8); }
+
+const std::string& CellOrEmpty(const std::vector<std::string>& cells, size_t i) {
+  static const std::string empty;
+  return i < cells.size() ? cells[i] : empty;
+}
+
+void AppendDataLine(std::string& out, const std::vector<std::string>& cells) {
+  AppendOnOneLine(out, AsUTF8(CellOrEmpty(cells, 0)), ' ');
+  out += kTab;
+  out += fw::EncodeBase64(AsUTF8(CellOrEmpty(cells, 1)), 0);
+  out += kTab;
+  out += fw::EncodeBase64(AsUTF8(CellOrEmpty(cells, 2)), 0);
+  out += kTab;
+  AppendOnOneLine(out, AsUTF8(CellOrEmpty(cells, 3)), ' ');
+  out += kTab;
+  AppendOnOneLine(out, AsUTF8(CellOrEmpty(cells, 4)), '^');
+  out += kCr;
+}
+
+std::string OnOneLine(const std::string& text) {
+  std::string line;
+  AppendOnOneLine(line, text, ' ');
+  return line;
+}
+
+// The first line of a record and the lines after it that an older writer's
+// wrapped Base64 put there, as one line; next is moved past them. A record
+// goes on only while its user name (field 2) or password (field 3) is the
+// last field so far and ends in a full wrapped piece.
+std::string JoinWrappedRecord(const std::vector<std::string>& lines, size_t& next) {
+  std::string record = lines[next];
+  size_t fields = CountTabs(record) + 1;
+  std::string_view lastLine = lines[next];
+  for (++next; next < lines.size(); ++next) {
+    const std::string& line = lines[next];
+    bool continues = (fields == 2 || fields == 3) && IsFullWrappedPiece(LastField(lastLine)) &&
+                     IsBase64Piece(FirstField(line));
+    if (!continues) break;
+    record += line;
+    fields += CountTabs(line);
+    lastLine = line;
+  }
+  return record;
+}
+
+int32_t NumberOf(const std::string& text) { return fw::ToInt32(fw::Val(text)); }
+
+}  // namespace
 
 std::string WritePrefs(const Prefs& prefs) {
-  (void)prefs;
-  return {};
+  std::string file;
+  file += fw::Str(prefs.wTop) + kTab + fw::Str(prefs.wLeft) + kTab + fw::Str(prefs.wWidth) + kTab +
+          fw::Str(prefs.wHeight) + kCr;
+  file += fw::Str(prefs.liWidth) + kCr;
+  file += OnOneLine(prefs.whatToCopy) + kTab + OnOneLine(prefs.clearPswd) + kTab + OnOneLine(prefs.showPswd) +
+          kCr;
+  file += fw::EncodeBase64(prefs.pswd, 0) + kCr;
+  return file;
 }
+
 Prefs ReadPrefs(const std::vector<std::string>& lines) {
-  (void)lines;
-  return {};
+  auto line = [&lines](size_t number) -> std::string {
+    return number <= lines.size() ? lines[number - 1] : "";
+  };
+  Prefs prefs;
+  std::string geometry = line(1);
+  prefs.wTop = NumberOf(fw::NthField(geometry, kTab, 1));
+  prefs.wLeft = NumberOf(fw::NthField(geometry, kTab, 2));
+  prefs.wWidth = NumberOf(fw::NthField(geometry, kTab, 3));
+  prefs.wHeight = NumberOf(fw::NthField(geometry, kTab, 4));
+  prefs.liWidth = NumberOf(line(2));
+  std::string settings = line(3);
+  prefs.whatToCopy = fw::NthField(settings, kTab, 1);
+  prefs.clearPswd = fw::NthField(settings, kTab, 2);
+  prefs.showPswd = fw::NthField(settings, kTab, 3);
+  // A long master password from an older writer goes on over lines 5, 6 ...
+  std::string encoded = line(4);
+  for (size_t next = 4;
+       next < lines.size() && IsFullWrappedPiece(lines[next - 1]) && IsBase64Piece(lines[next]); ++next) {
+    encoded += lines[next];
+  }
+  prefs.pswd = fw::DecodeBase64(encoded);
+  return prefs;
 }
+
 std::string WriteDataLine(const std::vector<std::string>& cells) {
-  (void)cells;
-  return {};
+  std::string line;
+  AppendDataLine(line, cells);
+  return line;
 }
+
 std::vector<std::string> ReadDataLine(const std::string& line) {
-  (void)line;
-  return {};
+  std::vector<std::string> cells = SplitFields(line);
+  if (cells.size() < 5) cells.resize(5);
+  cells[1] = AsUTF8(fw::DecodeBase64(cells[1]));
+  cells[2] = AsUTF8(fw::DecodeBase64(cells[2]));
+  cells[4] = fw::ReplaceAll(cells[4], kNoteLineBreak, kCr);
+  return cells;
 }
 
 std::string WriteData(const std::vector<std::vector<std::string>>& rows) {
-  (void)rows;
-  return {};
+  std::string file;
+  for (const auto& row : rows) AppendDataLine(file, row);
+  return file;
 }
+
 std::vector<std::vector<std::string>> ReadData(const std::vector<std::string>& lines) {
-  (void)lines;
-  return {};
+  std::vector<std::vector<std::string>> rows;
+  for (size_t next = 0; next < lines.size();) {
+    if (lines[next].empty()) {
+      ++next;
+      continue;
+    }
+    rows.push_back(ReadDataLine(JoinWrappedRecord(lines, next)));
+  }
+  return rows;
 }
 
 }  // namespace store_format
