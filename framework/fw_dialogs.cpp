@@ -1,11 +1,10 @@
 #include "framework/fw_dialogs.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "framework/fw_filetype.h"
+#include "framework/fw_file_dialogs_p.h"
 #include "framework/fw_qt_p.h"
 #include "framework/fw_window.h"
 
@@ -48,20 +47,7 @@ class ToolkitDialogHost : public DialogHost {
   }
 
   std::optional<std::filesystem::path> ChooseFile(const FileDialogRequest& request, Window* within) override {
-    QWidget* parent = within ? within->TopLevelWidget() : QApplication::activeWindow();
-    QString title = qt::ToQ(request.title);
-    QString folder = QString::fromStdString(request.initialDirectory.string());
-    QString filter = request.filter.empty() ? QString() : qt::ToQ(DialogNameFilter(request.filter));
-    QString chosen;
-    if (request.kind == FileDialogRequest::Kind::Open) {
-      chosen = QFileDialog::getOpenFileName(parent, title, folder, filter);
-    } else {
-      QString proposed = folder.isEmpty() ? qt::ToQ(request.suggestedFileName)
-                                          : folder + "/" + qt::ToQ(request.suggestedFileName);
-      chosen = QFileDialog::getSaveFileName(parent, title, proposed, filter);
-    }
-    if (chosen.isEmpty()) return std::nullopt;
-    return std::filesystem::path(chosen.toStdString());
+    return ShowFileDialog(request, within ? within->TopLevelWidget() : QApplication::activeWindow());
   }
 };
 
