@@ -1,14 +1,17 @@
 #include "app/app.h"
 
+#include <string>
+#include <vector>
+
 #include "app/menu_enabling.h"
 #include "app/store_errors.h"
-#include "framework/fw_base64.h"
 #include "framework/fw_clipboard.h"
 #include "framework/fw_dialogs.h"
 #include "framework/fw_folderitem.h"
 #include "framework/fw_specialfolder.h"
 #include "framework/fw_textstreams.h"
 #include "framework/fw_strings.h"
+#include "mainwindow/store_format.h"
 
 std::string WelcomeMessage() {
   const std::string cr = fw::Chr(13);
@@ -44,13 +47,14 @@ bool App::readPswd() {
     fw::MsgBox(UnreadableStoreMessage(f, f.LastError()));
     return false;
   }
-  stream->ReadLine();
-  stream->ReadLine();
-  std::string settings = stream->ReadLine();
-  whatToCopy = fw::NthField(settings, fw::Chr(9), 1);
-  clearPswd = fw::NthField(settings, fw::Chr(9), 2);
-  showPswd = fw::NthField(settings, fw::Chr(9), 3);
-  pswd = fw::DecodeBase64(stream->ReadLine());
+  // Every line: a long master password from an older writer goes on past line 4.
+  std::vector<std::string> lines;
+  while (!stream->EndOfFile()) lines.push_back(stream->ReadLine());
+  store_format::Prefs prefs = store_format::ReadPrefs(lines);
+  whatToCopy = prefs.whatToCopy;
+  clearPswd = prefs.clearPswd;
+  showPswd = prefs.showPswd;
+  pswd = prefs.pswd;
   stream->Close();
   return true;
 }

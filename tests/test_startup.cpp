@@ -88,6 +88,7 @@ TEST_P(PreferencesFileTest, ReadsSettingsAndPasswordWithoutWelcome) {
 }
 
 const std::string kSecret = fw::EncodeBase64("s3cr\xC3\xA9t");  // "s3cr" + e-acute, UTF-8
+const std::string kLongSecret = "a master password of more than fifty-seven bytes, \xC3\xA9 included";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PreferencesFileTest,
@@ -105,6 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "s3cr\xC3\xA9t"},
         PrefsCase{"LfLineEnds", "1\n2\nname\tno\tyes\n" + kSecret + "\n", "name", "no", "yes",
                   "s3cr\xC3\xA9t"},
+        // An older writer wrapped Base64 at 76 characters: line 4 goes on in line 5.
+        PrefsCase{"WrappedMasterPassword", "1\r2\rname\tno\tyes\r" + fw::EncodeBase64(kLongSecret, 76) + "\r",
+                  "name", "no", "yes", kLongSecret},
         PrefsCase{"CrLfLineEnds", "1\r\n2\r\nname\tno\tyes\r\n" + kSecret + "\r\n", "name", "no", "yes",
                   "s3cr\xC3\xA9t"}),
     [](const ::testing::TestParamInfo<PrefsCase>& info) { return std::string(info.param.name); });
