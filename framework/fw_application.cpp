@@ -87,6 +87,7 @@ int Run(int& argc, char** argv, const std::function<void()>& startup, const std:
 }
 
 void SetExitStatus(int status) { exitStatus = status; }
+int ExitStatus() { return exitStatus; }
 
 void Quit() {
   if (quitRequested) return;
@@ -101,6 +102,7 @@ namespace testing {
 void ResetQuit() {
   quitRequested = false;
   hasQuit = false;
+  exitStatus = 0;
 }
 }  // namespace testing
 

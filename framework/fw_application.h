@@ -58,11 +58,13 @@ int Run(int& argc, char** argv, const std::function<void()>& startup, const std:
 void Quit();
 // The status the process ends with (0 unless set).
 void SetExitStatus(int status);
+int ExitStatus();
 bool QuitInProgress();
 bool HasQuit();
 
 namespace testing {
-// Forgets that the application quit, so that a test can start another run.
+// Forgets that the application quit and its exit status, so that a test can
+// start another run.
 void ResetQuit();
 }  // namespace testing
 

@@ -93,7 +93,7 @@ void Window::Title(const std::string& text) {
 }
 
 int Window::Left() const { return widget_->geometry().x(); }
-int Window::Top() const { return widget_->geometry().y() + ContentWidget()->y(); }
+int Window::Top() const { return widget_->geometry().y() + ContentOffsetY(); }
 
 // Placed by the client area (setGeometry), not by the frame (move): before the
 // window first shows, its frame is not known yet.
@@ -105,7 +105,7 @@ void Window::Left(int value) {
 
 void Window::Top(int value) {
   QRect g = widget_->geometry();
-  g.moveTop(value - ContentWidget()->y());
+  g.moveTop(value - ContentOffsetY());
   widget_->setGeometry(g);
 }
 
@@ -149,6 +149,12 @@ void Window::ApplySizeLimits() {
 static int MenuBarHeight(QMainWindow& w) {
   QWidget* bar = w.menuWidget();
   return bar ? bar->sizeHint().height() : 0;
+}
+
+// The content area lies below the menu bar. Until the window first shows, its
+// layout has not placed the content there yet.
+int Window::ContentOffsetY() const {
+  return widget_->isVisible() ? ContentWidget()->y() : MenuBarHeight(*widget_);
 }
 
 void Window::ApplyContentSize() {

@@ -146,6 +146,7 @@ class Window {
   void ApplyWindowFlags();
   void PlaceOnScreen();
   void ApplyContentSize();
+  int ContentOffsetY() const;
   bool AskCancelClose(bool appQuitting);
   void FinishClose();
 

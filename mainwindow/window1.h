@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
+#include "app/store_errors.h"
 #include "controls/splitview.h"
 #include "controls/typeaheadlistbox.h"
 #include "framework/fw_controls.h"
@@ -70,7 +72,10 @@ class Window1 : public fw::Window {
 
   // The store files: read when the window opens, written when it closes.
   void loadPrefs();
-  void savePrefs();
+  // Writes the data file, then the preferences file, each put in place only
+  // once it is complete. Nothing when both were saved, else the file that
+  // could not be (the data file stops the save before the preferences file).
+  std::optional<StoreWriteFailure> savePrefs();
   // Writes every entry to a text file the user names ("export" is a keyword).
   void Export();
 

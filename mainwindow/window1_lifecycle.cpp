@@ -1,11 +1,200 @@
+// The main window's life: it opens at the geometry and with the entries of
+// the last run, records where the user puts it, and saves the store as it closes.
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/store_errors.h"
+#include "framework/fw_application.h"
+#include "framework/fw_dialogs.h"
+#include "framework/fw_files.h"
+#include "framework/fw_listbox.h"
+#include "framework/fw_screen.h"
+#include "framework/fw_shared.h"
+#include "framework/fw_strings.h"
+#include "framework/fw_yield.h"
+#include "mainwindow/store_format.h"
 #include "mainwindow/window1.h"
 
-void Window1::Event_Open() { loadPrefs(); }
-void Window1::Event_Moved() {}
-void Window1::Event_Resized() {}
+namespace {
+
+const char* const kPrefsFileName = "Kavro2.prefs";
+const char* const kDataFileName = "Kavro2.data";
+
+constexpr int kYesNoCaution = 4 + 48;
+constexpr int kAnswerYes = 6;
+
+// How much of its top edge must lie on a screen for the user to reach and move
+// the window.
+constexpr int kGrip = 50;
+
+fw::FolderItem StoreFile(const char* name) { return fw::SpecialFolder::Preferences().Child(name); }
+
+bool TopEdgeReachable(const fw::Window& w, const fw::ScreenArea& area) {
+  int overlap = std::min(w.Left() + w.Width(), area.left + area.width) - std::max(w.Left(), area.left);
+  return w.Top() >= area.top && w.Top() + kGrip <= area.top + area.height &&
+         overlap >= std::min(kGrip, w.Width());
+}
+
+// Geometry from another screen layout (a monitor since unplugged) or edited by
+// hand can leave the window where nobody can reach it: it then opens centred
+// on the main screen, as on a first run.
+void BringOntoScreen(fw::Window& w) {
+  std::vector<fw::ScreenArea> areas = fw::AvailableScreenAreas();
+  if (areas.empty()) return;
+  for (const fw::ScreenArea& area : areas)
+    if (TopEdgeReachable(w, area)) return;
+  const fw::ScreenArea& main = areas.front();
+  w.Left(main.left + std::max(0, (main.width - w.Width()) / 2));
+  w.Top(main.top + std::max(0, (main.height - w.Height()) / 3));
+}
+
+std::vector<std::string> ReadAllLines(fw::TextInputStream& stream) {
+  std::vector<std::string> lines;
+  do {
+    lines.push_back(stream.ReadLine());
+    fw::CooperativeYield();
+  } while (!stream.EndOfFile());
+  return lines;
+}
+
+void AppendRows(fw::Listbox& list, const std::vector<std::vector<std::string>>& rows) {
+  for (const std::vector<std::string>& cells : rows) {
+    int count = static_cast<int>(cells.size());
+    if (list.ColumnCount() < count) list.ColumnCount(count);
+    list.AddRow(cells[0]);
+    int row = list.LastIndex();
+    for (int column = 1; column < count; ++column) list.Cell(row, column, cells[static_cast<size_t>(column)]);
+    fw::CooperativeYield();
+  }
+}
+
+std::vector<std::vector<std::string>> ListRows(const fw::Listbox& list) {
+  int count = list.ListCount();
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(static_cast<size_t>(count));
+  for (int row = 0; row < count; ++row) {
+    std::vector<std::string> cells;
+    cells.reserve(5);
+    for (int column = 0; column < 5; ++column) cells.push_back(list.Cell(row, column));
+    rows.push_back(std::move(cells));
+    fw::CooperativeYield();
+  }
+  return rows;
+}
+
+// Replaces the file with the text that content gives, or leaves it as it was.
+std::optional<StoreWriteFailure> WriteWhole(fw::FolderItem file, const std::function<std::string()>& content) {
+  auto stream = file.CreateTextFile(true);
+  if (!stream) return StoreWriteFailure{file, file.LastError()};
+  stream->Write(content());
+  if (!stream->Close()) return StoreWriteFailure{file, stream->LastError()};
+  return std::nullopt;
+}
+
+}  // namespace
+
+void Window1::Event_Open() {
+  loadPrefs();
+  delBtn->Enabled(false);
+  if (fw::Shared<App>().showPswd == "yes") {
+    Canvas1->Visible(true);
+    pswdFld->Width(userFld->Width() - 25);
+  } else {
+    Canvas1->Visible(false);
+    pswdFld->Width(userFld->Width());
+  }
+}
+
+void Window1::Event_Moved() {
+  wTop = Top();
+  wLeft = Left();
+}
+
+void Window1::Event_Resized() {
+  wWidth = Width();
+  wHeight = Height();
+}
+
 bool Window1::Event_CancelClose(bool appQuitting) {
   (void)appQuitting;
+  App& app = fw::Shared<App>();
+  liWidth = ListBox1->Width();
+  wWidth = Width();
+  wHeight = Height();
+  wTop = Top();
+  wLeft = Left();
+  // What could not be read at open is never overwritten.
+  if (app.flag == "true" && !app.storeUnreadable) {
+    if (std::optional<StoreWriteFailure> failure = savePrefs()) {
+      // Staying keeps every entry in memory, to retry or export; the quit
+      // that may be under way stops here.
+      if (fw::MsgBox(SaveFailedQuestion(*failure), kYesNoCaution, "") == kAnswerYes) return true;
+      fw::SetExitStatus(1);
+    }
+  }
+  app.flag = "true";
+  fw::Quit();
   return false;
 }
-void Window1::loadPrefs() {}
-void Window1::savePrefs() {}
+
+void Window1::loadPrefs() {
+  App& app = fw::Shared<App>();
+  fw::FolderItem prefsFile = StoreFile(kPrefsFileName);
+  if (prefsFile.Exists()) {
+    auto stream = prefsFile.OpenAsTextFile();
+    if (!stream) return EndRunOnUnreadableStore(prefsFile, prefsFile.LastError());
+    // Every line: a long master password from an older writer goes on past line 4.
+    store_format::Prefs prefs = store_format::ReadPrefs(ReadAllLines(*stream));
+    Top(prefs.wTop);
+    Left(prefs.wLeft);
+    Width(prefs.wWidth);
+    Height(prefs.wHeight);
+    ListBox1->Width(prefs.liWidth);
+    // The new width makes the split view lay its panes out again from the
+    // list's restored width.
+    Width(Width() + 1);
+    BringOntoScreen(*this);
+    app.whatToCopy = prefs.whatToCopy;
+    app.clearPswd = prefs.clearPswd;
+    app.showPswd = prefs.showPswd;
+    app.pswd = prefs.pswd;
+    stream->Close();
+  } else {
+    app.pswd = "7294";
+    app.clearPswd = "yes";
+    app.whatToCopy = "pswd";
+    app.showPswd = "yes";
+  }
+
+  fw::FolderItem dataFile = StoreFile(kDataFileName);
+  if (!dataFile.Exists()) return;
+  auto stream = dataFile.OpenAsTextFile();
+  if (!stream) return EndRunOnUnreadableStore(dataFile, dataFile.LastError());
+  stream->Encoding(fw::Encodings::UTF8);
+  AppendRows(*ListBox1, store_format::ReadData(ReadAllLines(*stream)));
+  fw::Date saved = dataFile.ModificationDate();
+  lastUpdated->Text(saved.LongDate() + ", " + saved.LongTime());
+  counter->Text(fw::Str(ListBox1->ListCount()));
+  stream->Close();
+}
+
+std::optional<StoreWriteFailure> Window1::savePrefs() {
+  // The entries first: a preferences file is never saved ahead of them.
+  auto entries = [this] { return store_format::WriteData(ListRows(*ListBox1)); };
+  if (auto failure = WriteWhole(StoreFile(kDataFileName), entries)) return failure;
+  App& app = fw::Shared<App>();
+  store_format::Prefs prefs;
+  prefs.wTop = wTop;
+  prefs.wLeft = wLeft;
+  prefs.wWidth = wWidth;
+  prefs.wHeight = wHeight;
+  prefs.liWidth = liWidth;
+  prefs.whatToCopy = app.whatToCopy;
+  prefs.clearPswd = app.clearPswd;
+  prefs.showPswd = app.showPswd;
+  prefs.pswd = app.pswd;
+  return WriteWhole(StoreFile(kPrefsFileName), [&prefs] { return store_format::WritePrefs(prefs); });
+}
