@@ -1,5 +1,6 @@
 #include "mainwindow/store_format.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "framework/fw_base64.h"
@@ -12,7 +13,6 @@ namespace {
 
 const std::string kTab = "\t";
 const std::string kCr = "\r";
-const std::string kNoteLineBreak = "^";
 
 // Older writers wrapped Base64 at this width, with a line break inside the
 // record; every line of a wrapped value but its last is exactly this long.
@@ -72,22 +72,34 @@ std::vector<std::string> SplitFields(const std::string& line) {
 // text on one field of one line: a TAB becomes a blank, and a line break
 // (CR LF, CR or LF) becomes lineBreak, so that no value splits a record or
 // shifts the fields after it.
-void AppendOnOneLine(std::string& out, const std::string& text, char lineBreak) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '\t') {
-      out += ' ';
-    } else if (c == '\r' || c == '\n') {
-      out += lineBreak;
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      out += c;
-    }
+void AppendOnOneLine(std::string& out, std::string_view text, char lineBreak) {
+  while (!text.empty()) {
+    size_t special = text.find_first_of("\t\r\n");
+    out.append(text.substr(0, special));
+    if (special == std::string_view::npos) return;
+    char c = text[special];
+    out += c == '\t' ? ' ' : lineBreak;
+    bool crLf = c == '\r' && special + 1 < text.size() && text[special + 1] == '\n';
+    text.remove_prefix(special + (crLf ? 2 : 1));
   }
 }
 
-// A stored value as held in memory: UTF-8, whatever the bytes were.
-std::string AsUTF8(const std::string& text) { return fw::ConvertEncoding(text, fw::Encodings::UTF8); }
+// Writes text as UTF-8, whatever its bytes. The copy is made only for the
+// rare text that is not UTF-8 already.
+template <typename Append>
+void WithUTF8(const std::string& text, Append append) {
+  if (fw::IsValidUTF8(text)) {
+    append(text);
+  } else {
+    append(fw::ConvertEncoding(text, fw::Encodings::UTF8));
+  }
+}
+
+// A value decoded from Base64, as UTF-8 text again.
+std::string DecodedText(const std::string& base64) {
+  std::string bytes = fw::DecodeBase64(base64);
+  return fw::IsValidUTF8(bytes) ? bytes : fw::ConvertEncoding(bytes, fw::Encodings::UTF8);
+}
 
 const std::string& CellOrEmpty(const std::vector<std::string>& cells, size_t i) {
   static const std::string empty;
@@ -95,16 +107,29 @@ const std::string& CellOrEmpty(const std::vector<std::string>& cells, size_t i) 
 }
 
 void AppendDataLine(std::string& out, const std::vector<std::string>& cells) {
-  AppendOnOneLine(out, AsUTF8(CellOrEmpty(cells, 0)), ' ');
-  out += kTab;
-  out += fw::EncodeBase64(AsUTF8(CellOrEmpty(cells, 1)), 0);
-  out += kTab;
-  out += fw::EncodeBase64(AsUTF8(CellOrEmpty(cells, 2)), 0);
-  out += kTab;
-  AppendOnOneLine(out, AsUTF8(CellOrEmpty(cells, 3)), ' ');
-  out += kTab;
-  AppendOnOneLine(out, AsUTF8(CellOrEmpty(cells, 4)), '^');
-  out += kCr;
+  auto plain = [&out](char lineBreak) {
+    return [&out, lineBreak](const std::string& text) { AppendOnOneLine(out, text, lineBreak); };
+  };
+  auto base64 = [&out](const std::string& text) { out += fw::EncodeBase64(text, 0); };
+  WithUTF8(CellOrEmpty(cells, 0), plain(' '));
+  out += '\t';
+  WithUTF8(CellOrEmpty(cells, 1), base64);
+  out += '\t';
+  WithUTF8(CellOrEmpty(cells, 2), base64);
+  out += '\t';
+  WithUTF8(CellOrEmpty(cells, 3), plain(' '));
+  out += '\t';
+  WithUTF8(CellOrEmpty(cells, 4), plain('^'));
+  out += '\r';
+}
+
+// Room for the file at once: Base64 takes 4 bytes for 3, and a few more per row.
+size_t SizeOfData(const std::vector<std::vector<std::string>>& rows) {
+  size_t size = 0;
+  for (const auto& row : rows) {
+    for (size_t i = 0; i < 5; ++i) size += CellOrEmpty(row, i).size() * 4 / 3 + 4;
+  }
+  return size;
 }
 
 std::string OnOneLine(const std::string& text) {
@@ -113,22 +138,23 @@ std::string OnOneLine(const std::string& text) {
   return line;
 }
 
-// The first line of a record and the lines after it that an older writer's
-// wrapped Base64 put there, as one line; next is moved past them. A record
-// goes on only while its user name (field 2) or password (field 3) is the
-// last field so far and ends in a full wrapped piece.
+// Whether a record goes on in the next line, as an older writer's wrapped
+// Base64 made it: only while its user name (field 2) or password (field 3) is
+// the last field so far, that line ends in a full wrapped piece and the next
+// line begins with Base64.
+bool GoesOn(size_t fieldsSoFar, std::string_view lastLine, std::string_view nextLine) {
+  return (fieldsSoFar == 2 || fieldsSoFar == 3) && IsFullWrappedPiece(LastField(lastLine)) &&
+         IsBase64Piece(FirstField(nextLine));
+}
+
+// The record that begins at lines[next], joined into one line with the lines
+// that wrapped Base64 carried it over; next is moved past them all.
 std::string JoinWrappedRecord(const std::vector<std::string>& lines, size_t& next) {
   std::string record = lines[next];
   size_t fields = CountTabs(record) + 1;
-  std::string_view lastLine = lines[next];
-  for (++next; next < lines.size(); ++next) {
-    const std::string& line = lines[next];
-    bool continues = (fields == 2 || fields == 3) && IsFullWrappedPiece(LastField(lastLine)) &&
-                     IsBase64Piece(FirstField(line));
-    if (!continues) break;
-    record += line;
-    fields += CountTabs(line);
-    lastLine = line;
+  for (++next; next < lines.size() && GoesOn(fields, lines[next - 1], lines[next]); ++next) {
+    record += lines[next];
+    fields += CountTabs(lines[next]);
   }
   return record;
 }
@@ -182,26 +208,33 @@ std::string WriteDataLine(const std::vector<std::string>& cells) {
 std::vector<std::string> ReadDataLine(const std::string& line) {
   std::vector<std::string> cells = SplitFields(line);
   if (cells.size() < 5) cells.resize(5);
-  cells[1] = AsUTF8(fw::DecodeBase64(cells[1]));
-  cells[2] = AsUTF8(fw::DecodeBase64(cells[2]));
-  cells[4] = fw::ReplaceAll(cells[4], kNoteLineBreak, kCr);
+  cells[1] = DecodedText(cells[1]);
+  cells[2] = DecodedText(cells[2]);
+  std::replace(cells[4].begin(), cells[4].end(), '^', '\r');
   return cells;
 }
 
 std::string WriteData(const std::vector<std::vector<std::string>>& rows) {
   std::string file;
+  file.reserve(SizeOfData(rows));
   for (const auto& row : rows) AppendDataLine(file, row);
   return file;
 }
 
 std::vector<std::vector<std::string>> ReadData(const std::vector<std::string>& lines) {
   std::vector<std::vector<std::string>> rows;
+  rows.reserve(lines.size());
   for (size_t next = 0; next < lines.size();) {
-    if (lines[next].empty()) {
+    const std::string& line = lines[next];
+    if (line.empty()) {
       ++next;
-      continue;
+    } else if (next + 1 < lines.size() && IsFullWrappedPiece(LastField(line)) &&
+               GoesOn(CountTabs(line) + 1, line, lines[next + 1])) {
+      rows.push_back(ReadDataLine(JoinWrappedRecord(lines, next)));
+    } else {
+      rows.push_back(ReadDataLine(line));
+      ++next;
     }
-    rows.push_back(ReadDataLine(JoinWrappedRecord(lines, next)));
   }
   return rows;
 }
