@@ -2,6 +2,7 @@
 #include <string>
 
 #include "framework/fw_application.h"
+#include "framework/fw_folderitem.h"
 
 // The application object: the settings, the application events and the File
 // menu's handlers. Reached everywhere as fw::Shared<App>().
@@ -27,6 +28,12 @@ class App : public fw::Application {
   bool FileAboutKavro_Action();
   bool FileExport_Action();
   bool FilePreferences_Action();
+
+  // Appends every line of a text file the user chooses to the main window's
+  // list, when its first line has exactly five TAB-separated fields.
+  void import();
+  // Whether file's first line has exactly five TAB-separated fields.
+  bool checkImport(fw::FolderItem file);
 
   // Reads the settings and the master password from the preferences file, or
   // welcomes a first run. Answers false when the file exists but cannot be read.

@@ -1,3 +1,75 @@
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/fw_dialogs.h"
+#include "framework/fw_file_dialogs.h"
+#include "framework/fw_specialfolder.h"
+#include "framework/fw_strings.h"
+#include "framework/fw_textstreams.h"
+#include "framework/fw_yield.h"
+#include "mainwindow/exchange_format.h"
 #include "mainwindow/window1.h"
 
-void Window1::Export() {}
+namespace {
+
+// The export file's lines end with LF, the platform's line end.
+constexpr char kLineEnd = '\n';
+constexpr int kEntryCells = 5;
+
+std::string CannotExportMessage(const fw::FolderItem& file, const std::string& reason) {
+  const std::string cr = fw::Chr(13);
+  return "Kavro cannot write the file \"" + file.NativePath() + "\": " + reason + "." + cr + cr +
+         "Nothing was exported.";
+}
+
+std::string ExportedMessage(int rows) {
+  const std::string cr = fw::Chr(13);
+  return "Kavro - Export" + cr + cr + "OK, export completed with success." + cr + fw::Str(rows) +
+         " records written.";
+}
+
+// Cells 0 to 4 of a row; a list built with fewer columns gives empty ones.
+std::vector<std::string> EntryCells(const fw::Listbox& list, int row) {
+  std::vector<std::string> cells(kEntryCells);
+  const int columns = std::min(kEntryCells, list.ColumnCount());
+  for (int column = 0; column < columns; ++column) cells[static_cast<size_t>(column)] = list.Cell(row, column);
+  return cells;
+}
+
+}  // namespace
+
+void Window1::Export() {
+  fw::SaveAsDialog dlg;
+  dlg.InitialDirectory = fw::SpecialFolder::Desktop();
+  dlg.PromptText = "Filename for the exported data file:";
+  dlg.SuggestedFileName = "Kavro exported file";
+  dlg.Title = "Export your data file";
+  std::optional<fw::FolderItem> chosen = dlg.ShowModalWithin(*this);
+  if (!chosen) return;
+
+  // Every password is in the file in plain text: the owner alone may read it.
+  std::unique_ptr<fw::TextOutputStream> out = chosen->CreateTextFile(/*ownerOnly=*/true);
+  if (!out) {
+    fw::MsgBox(CannotExportMessage(*chosen, chosen->LastError()));
+    return;
+  }
+  // The whole text goes to the stream in one write: a write per line would
+  // cost a system call per row.
+  std::string text = exchange_format::ExportHeader() + kLineEnd;
+  const int last = ListBox1->ListCount() - 1;
+  for (int row = 0; row <= last; ++row) {
+    text += exchange_format::ExportLine(EntryCells(*ListBox1, row));
+    text += kLineEnd;
+    fw::CooperativeYield();
+  }
+  out->Write(text);
+  // A failed write or commit leaves any earlier file of that name as it was.
+  if (!out->Close()) {
+    fw::MsgBox(CannotExportMessage(*chosen, out->LastError()));
+    return;
+  }
+  fw::MsgBox(ExportedMessage(last + 1));
+}
