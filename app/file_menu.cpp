@@ -26,6 +26,13 @@ std::string ImportedMessage(int lines) {
   return "OK, import completed with success." + fw::Chr(13) + fw::Str(lines) + " records added.";
 }
 
+// The list shows the description alone, however many columns it holds.
+std::string DescriptionOnlyWidths(int columns) {
+  std::string widths = "*";
+  for (int column = 1; column < columns; ++column) widths += ",0";
+  return widths;
+}
+
 // Appends one row per line, the first line included; a line with more fields
 // than the list has columns widens the list. Answers the number of lines.
 int AppendLines(fw::TextInputStream& stream, fw::Listbox& list) {
@@ -33,7 +40,10 @@ int AppendLines(fw::TextInputStream& stream, fw::Listbox& list) {
   do {
     std::vector<std::string> fields = exchange_format::ImportFields(exchange_format::ImportText(stream.ReadLine()));
     const int count = static_cast<int>(fields.size());
-    if (list.ColumnCount() < count) list.ColumnCount(count);
+    if (list.ColumnCount() < count) {
+      list.ColumnCount(count);
+      list.ColumnWidths(DescriptionOnlyWidths(count));
+    }
     list.AddRow(count > 0 ? fields[0] : "");
     ++added;
     const int row = list.LastIndex();
