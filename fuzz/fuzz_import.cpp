@@ -1,0 +1,45 @@
+// The import reader: the bytes become UTF-8 text, the first-line test agrees
+// with the line splitting, splitting keeps every byte of a line, and an
+// imported line exports back to itself.
+#include <algorithm>
+
+#include "framework/fw_encoding.h"
+#include "fuzz/property.h"
+#include "mainwindow/exchange_format.h"
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& fields) {
+  std::string line;
+  for (size_t i = 0; i < fields.size(); ++i) line += (i > 0 ? "\t" : "") + fields[i];
+  return line;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string bytes = fuzz::Bytes(data, size);
+  const std::string text = exchange_format::ImportText(bytes);
+  fuzz::Require(fw::IsValidUTF8(text), "imported text is valid UTF-8");
+  if (fw::IsValidUTF8(bytes)) fuzz::Require(text == bytes, "UTF-8 bytes are imported as they are");
+
+  for (const std::string& line : fuzz::Lines(text, fw::Encoding::None)) {
+    const std::vector<std::string> fields = exchange_format::ImportFields(line);
+    fuzz::Require(fields.empty() == line.empty(), "only an empty line has no field");
+    fuzz::Require(fields.empty() || Joined(fields) == line, "the fields are the whole line, split at its TABs");
+    fuzz::Require(std::none_of(fields.begin(), fields.end(),
+                               [](const std::string& f) { return f.find('\t') != std::string::npos; }),
+                  "no field holds a TAB");
+    fuzz::Require(exchange_format::IsImportFile(line) == (fields.size() == 5),
+                  "a first line passes the test exactly when it splits into five fields");
+    if (fields.size() == 5) fuzz::Require(exchange_format::ExportLine(fields) == line, "an imported line exports back");
+
+    // Any five cells without TABs or line ends export to a line that imports back.
+    std::vector<std::string> cells = fields;
+    cells.resize(5);
+    fuzz::Require(exchange_format::ImportFields(exchange_format::ExportLine(cells)) == cells,
+                  "an exported line imports back to its cells");
+  }
+  fuzz::Require(exchange_format::IsImportFile(exchange_format::ExportHeader()), "an export file can be imported");
+  return 0;
+}
