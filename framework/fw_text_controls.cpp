@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 #include "framework/fw_dispatch.h"
@@ -20,6 +21,35 @@ Qt::Alignment ToAlignment(int code) {
   if (code == 3) return Qt::AlignRight | Qt::AlignVCenter;
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
+
+// A label that tells its owner about the pointer. A press it does not take is
+// ignored, so the toolkit hands it on to the window underneath.
+class LabelWidget : public QLabel {
+ public:
+  explicit LabelWidget(StaticText* owner) : owner_(owner) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    if (e->button() != Qt::LeftButton || !owner_->TakesMouseDown()) {
+      QLabel::mousePressEvent(e);
+      return;
+    }
+    e->accept();
+    QPoint p = e->position().toPoint();
+    owner_->RaiseMouseDown(p.x(), p.y());
+  }
+  void enterEvent(QEnterEvent* e) override {
+    QLabel::enterEvent(e);
+    owner_->RaiseMouseEnter();
+  }
+  void leaveEvent(QEvent* e) override {
+    QLabel::leaveEvent(e);
+    owner_->RaiseMouseExit();
+  }
+
+ private:
+  StaticText* owner_;
+};
 
 void SetPaletteColor(QWidget* w, QPalette::ColorRole role, Color c) {
   QPalette p = w->palette();
@@ -83,7 +113,8 @@ std::string TextArea::SelText() const {
 }
 void TextArea::ApplyReadOnly() { Area(Widget())->setReadOnly(ReadOnly()); }
 
-StaticText::StaticText(Window& window, const std::string& name) : RectControl(window, name, new QLabel()) {
+StaticText::StaticText(Window& window, const std::string& name)
+    : RectControl(window, name, new LabelWidget(this)) {
   Widget()->setFocusPolicy(Qt::NoFocus);
   TabStop(false);
   static_cast<QLabel*>(Widget())->setTextFormat(Qt::PlainText);
@@ -97,6 +128,23 @@ void StaticText::TextColor(Color c) {
 }
 void StaticText::TextAlign(int code) { static_cast<QLabel*>(Widget())->setAlignment(ToAlignment(code)); }
 void StaticText::Multiline(bool on) { static_cast<QLabel*>(Widget())->setWordWrap(on); }
+
+bool StaticText::RaiseMouseDown(int x, int y) {
+  return DispatchWithResult([&] { return Event_MouseDown(x, y); }, false);
+}
+void StaticText::RaiseMouseEnter() {
+  Dispatch([this] { Event_MouseEnter(); });
+}
+void StaticText::RaiseMouseExit() {
+  Dispatch([this] { Event_MouseExit(); });
+}
+bool StaticText::Event_MouseDown(int x, int y) { return MouseDown ? MouseDown(x, y) : false; }
+void StaticText::Event_MouseEnter() {
+  if (MouseEnter) MouseEnter();
+}
+void StaticText::Event_MouseExit() {
+  if (MouseExit) MouseExit();
+}
 
 GroupBox::GroupBox(Window& window, const std::string& name) : RectControl(window, name, new QGroupBox()) {
   TabStop(false);

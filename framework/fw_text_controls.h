@@ -64,7 +64,8 @@ class TextArea : public TextEdit {
   void ApplyReadOnly() override;
 };
 
-// A label.
+// A label. It takes a mouse press only when its owner handles MouseDown;
+// otherwise the press goes on to the window, as a click on the window itself.
 class StaticText : public RectControl {
  public:
   StaticText(Window& window, const std::string& name);
@@ -75,6 +76,22 @@ class StaticText : public RectControl {
   // 0 left, 1 left, 2 centre, 3 right.
   void TextAlign(int code);
   void Multiline(bool on);
+
+  // The owner's handlers (X and Y local to the label).
+  std::function<bool(int, int)> MouseDown;
+  std::function<void()> MouseEnter;
+  std::function<void()> MouseExit;
+
+  // Called by the framework's widget.
+  bool TakesMouseDown() const { return static_cast<bool>(MouseDown); }
+  bool RaiseMouseDown(int x, int y);
+  void RaiseMouseEnter();
+  void RaiseMouseExit();
+
+ protected:
+  virtual bool Event_MouseDown(int x, int y);
+  virtual void Event_MouseEnter();
+  virtual void Event_MouseExit();
 
  private:
   Color color_{};
