@@ -3,6 +3,9 @@
 #include <vector>
 
 #include "app/app.h"
+#include "dialogs/aboutwin.h"
+#include "dialogs/prefswin.h"
+#include "dialogs/pswdwin2.h"
 #include "framework/fw_date.h"
 #include "framework/fw_dialogs.h"
 #include "framework/fw_file_dialogs.h"
@@ -58,19 +61,28 @@ int AppendLines(fw::TextInputStream& stream, fw::Listbox& list) {
 
 }  // namespace
 
-// Each handler does its one call and answers False. The windows they open come
-// with the windows themselves.
+// Each handler does its one call and answers False. A window that is already
+// open is the same shared instance, brought to the front.
 bool App::FileImport_Action() {
   import();
   return false;
 }
-bool App::FileChangepassword_Action() { return false; }
-bool App::FileAboutKavro_Action() { return false; }
+bool App::FileChangepassword_Action() {
+  fw::Shared<pswdWin2>().Show();
+  return false;
+}
+bool App::FileAboutKavro_Action() {
+  fw::Shared<aboutWin>().Show();
+  return false;
+}
 bool App::FileExport_Action() {
   fw::Shared<Window1>().Export();
   return false;
 }
-bool App::FilePreferences_Action() { return false; }
+bool App::FilePreferences_Action() {
+  fw::Shared<prefsWin>().Show();
+  return false;
+}
 
 void App::import() {
   fw::OpenDialog dlg;
