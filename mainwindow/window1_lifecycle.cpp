@@ -152,7 +152,8 @@ void Window1::loadPrefs() {
     Left(prefs.wLeft);
     Width(prefs.wWidth);
     Height(prefs.wHeight);
-    ListBox1->Width(prefs.liWidth);
+    // A list collapsed at close comes back 0 wide; no save writes less.
+    ListBox1->Width(std::max(0, prefs.liWidth));
     // The new width makes the split view lay its panes out again from the
     // list's restored width.
     Width(Width() + 1);
