@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,26 +37,38 @@ std::string DescriptionOnlyWidths(int columns) {
   return widths;
 }
 
-// Appends one row per line, the first line included; a line with more fields
-// than the list has columns widens the list. Answers the number of lines.
+// Rows go into the list in batches: one change of the list per batch rather
+// than one per cell, and the batch's strings are freed while still in cache.
+constexpr size_t kRowsPerBatch = 1024;
+
+// Appends rows to the list, widening it first when a row has more cells than
+// the list has columns.
+void AppendRows(fw::Listbox& list, const std::vector<std::vector<std::string>>& rows, size_t widest) {
+  if (list.ColumnCount() < static_cast<int>(widest)) {
+    list.ColumnCount(static_cast<int>(widest));
+    list.ColumnWidths(DescriptionOnlyWidths(static_cast<int>(widest)));
+  }
+  list.AddRows(rows);
+}
+
+// Appends one row per line, the first line included, field 1 in column 0.
+// Answers the number of lines.
 int AppendLines(fw::TextInputStream& stream, fw::Listbox& list) {
   int added = 0;
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(kRowsPerBatch);
+  size_t widest = 0;
   do {
-    std::vector<std::string> fields = exchange_format::ImportFields(exchange_format::ImportText(stream.ReadLine()));
-    const int count = static_cast<int>(fields.size());
-    if (list.ColumnCount() < count) {
-      list.ColumnCount(count);
-      list.ColumnWidths(DescriptionOnlyWidths(count));
-    }
-    list.AddRow(count > 0 ? fields[0] : "");
+    rows.push_back(exchange_format::ImportFields(exchange_format::ImportText(stream.ReadLine())));
+    widest = std::max(widest, rows.back().size());
     ++added;
-    const int row = list.LastIndex();
-    for (int i = 1; i < count; ++i) {
-      list.Cell(row, i, fields[static_cast<size_t>(i)]);
-      fw::CooperativeYield();
+    if (rows.size() == kRowsPerBatch) {
+      AppendRows(list, rows, widest);
+      rows.clear();
     }
     fw::CooperativeYield();
   } while (!stream.EndOfFile());
+  AppendRows(list, rows, widest);
   return added;
 }
 

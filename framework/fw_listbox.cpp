@@ -2,7 +2,9 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStringEncoder>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "framework/fw_dispatch.h"
 #include "framework/fw_errors.h"
@@ -125,6 +127,26 @@ void Listbox::AddRow(const std::string& text) {
   lastIndex_ = Tree()->topLevelItemCount() - 1;
 }
 
+void Listbox::AddRows(const std::vector<std::vector<std::string>>& rows) {
+  const size_t columns = static_cast<size_t>(ColumnCount());
+  for (const auto& cells : rows)
+    if (cells.size() > columns) throw OutOfBoundsException("cell index out of bounds");
+  QList<QTreeWidgetItem*> items;
+  items.reserve(static_cast<qsizetype>(rows.size()));
+  for (const auto& cells : rows) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(std::max<size_t>(cells.size(), 1)));
+    for (const std::string& cell : cells) texts << qt::ToQ(cell);
+    if (texts.isEmpty()) texts << QString();
+    auto* item = new QTreeWidgetItem(texts);
+    item->setFlags(kRowFlags);
+    items << item;
+  }
+  if (items.isEmpty()) return;
+  Tree()->addTopLevelItems(items);
+  lastIndex_ = ListCount() - 1;
+}
+
 void Listbox::RemoveRow(int row) {
   if (row < 0 || row >= ListCount()) throw OutOfBoundsException("row index out of bounds");
   // Removing the current row would make Qt select the next one; the list is
@@ -161,6 +183,25 @@ std::string Listbox::Cell(int row, int column) const {
   if (row < 0 || row >= ListCount() || column < 0 || column >= ColumnCount())
     throw OutOfBoundsException("cell index out of bounds");
   return qt::FromQ(Tree()->topLevelItem(row)->text(column));
+}
+
+void Listbox::RowCells(int row, int columns, std::vector<std::string>& cells) const {
+  if (row < 0 || row >= ListCount()) throw OutOfBoundsException("row index out of bounds");
+  const QTreeWidgetItem* item = Tree()->topLevelItem(row);
+  const int held = std::min(columns, ColumnCount());
+  cells.resize(static_cast<size_t>(std::max(columns, 0)));
+  QStringEncoder toUtf8(QStringEncoder::Utf8);
+  for (int column = 0; column < columns; ++column) {
+    std::string& cell = cells[static_cast<size_t>(column)];
+    if (column >= held) {
+      cell.clear();
+      continue;
+    }
+    const QString text = item->text(column);
+    cell.resize(static_cast<size_t>(toUtf8.requiredSpace(text.size())));
+    char* end = toUtf8.appendToBuffer(cell.data(), text);
+    cell.resize(static_cast<size_t>(end - cell.data()));
+  }
 }
 
 void Listbox::Cell(int row, int column, const std::string& text) {

@@ -30,6 +30,10 @@ class Listbox : public RectControl {
   int HeadingIndex() const { return headingIndex_; }
 
   void AddRow(const std::string& text);
+  // Appends rows with their cells from column 0 on, all at once: one change of
+  // the list rather than one per row and cell. An empty row has an empty first
+  // cell; a row with more cells than the list has columns is out of bounds.
+  void AddRows(const std::vector<std::vector<std::string>>& rows);
   int LastIndex() const { return lastIndex_; }
   void RemoveRow(int row);
   void DeleteAllRows();
@@ -37,6 +41,10 @@ class Listbox : public RectControl {
   // The text of the row's first column.
   const std::string& List(int row) const;
   std::string Cell(int row, int column) const;
+  // Columns 0 to columns - 1 of the row into cells, a column past the list's
+  // own empty. The strings already in cells are written over, so that a loop
+  // over many rows reuses their storage instead of allocating for every cell.
+  void RowCells(int row, int columns, std::vector<std::string>& cells) const;
   void Cell(int row, int column, const std::string& text);
 
   int ListIndex() const;

@@ -1,5 +1,8 @@
 #include "mainwindow/exchange_format.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "framework/fw_encoding.h"
 #include "framework/fw_strings.h"
 
@@ -15,6 +18,9 @@ std::string ExportHeader() { return "Description\tUserName\tPassword\tURL\tNote"
 
 std::string ExportLine(const std::vector<std::string>& cells) {
   std::string line;
+  size_t length = kEntryCells - 1;
+  for (size_t i = 0; i < kEntryCells && i < cells.size(); ++i) length += cells[i].size();
+  line.reserve(length);
   for (size_t i = 0; i < kEntryCells; ++i) {
     if (i > 0) line += kTab;
     if (i < cells.size()) line += cells[i];
@@ -29,6 +35,7 @@ bool IsImportFile(const std::string& firstLine) {
 std::vector<std::string> ImportFields(const std::string& line) {
   std::vector<std::string> fields;
   if (line.empty()) return fields;
+  fields.reserve(static_cast<size_t>(std::count(line.begin(), line.end(), kTab)) + 1);
   size_t start = 0;
   for (;;) {
     size_t tab = line.find(kTab, start);
@@ -40,6 +47,10 @@ std::vector<std::string> ImportFields(const std::string& line) {
   return fields;
 }
 
-std::string ImportText(const std::string& bytes) { return fw::ConvertEncoding(bytes, fw::Encoding::UTF8); }
+std::string ImportText(std::string bytes) {
+  // Plain ASCII reads the same in every encoding: most lines need no test.
+  const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return ascii ? std::move(bytes) : fw::ConvertEncoding(bytes, fw::Encoding::UTF8);
+}
 
 }  // namespace exchange_format

@@ -24,6 +24,6 @@ std::vector<std::string> ImportFields(const std::string& line);
 
 // Imported bytes as UTF-8 text. Bytes that are valid UTF-8 are kept as they
 // are; any other bytes come from the old Mac program and are read as Mac Roman.
-std::string ImportText(const std::string& bytes);
+std::string ImportText(std::string bytes);
 
 }  // namespace exchange_format

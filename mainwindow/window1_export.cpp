@@ -31,14 +31,6 @@ std::string ExportedMessage(int rows) {
          " records written.";
 }
 
-// Cells 0 to 4 of a row; a list built with fewer columns gives empty ones.
-std::vector<std::string> EntryCells(const fw::Listbox& list, int row) {
-  std::vector<std::string> cells(kEntryCells);
-  const int columns = std::min(kEntryCells, list.ColumnCount());
-  for (int column = 0; column < columns; ++column) cells[static_cast<size_t>(column)] = list.Cell(row, column);
-  return cells;
-}
-
 }  // namespace
 
 void Window1::Export() {
@@ -60,8 +52,10 @@ void Window1::Export() {
   // cost a system call per row.
   std::string text = exchange_format::ExportHeader() + kLineEnd;
   const int last = ListBox1->ListCount() - 1;
+  std::vector<std::string> cells;
   for (int row = 0; row <= last; ++row) {
-    text += exchange_format::ExportLine(EntryCells(*ListBox1, row));
+    ListBox1->RowCells(row, kEntryCells, cells);
+    text += exchange_format::ExportLine(cells);
     text += kLineEnd;
     fw::CooperativeYield();
   }

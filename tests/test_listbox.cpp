@@ -101,6 +101,32 @@ TEST_F(ListboxTest, TheColumnCountGrowsAndTheCellsStay) {
   EXPECT_EQ(list.Cell(0, 4), "a note");
 }
 
+TEST_F(ListboxTest, RowsGoInAndComeOutWholeWithTheirCells) {
+  fw::Listbox& list = List();
+  list.ColumnCount(3);
+  list.AddRow("first");
+  list.ListIndex(0);
+  changes = 0;
+
+  list.AddRows({{"Bank", "anna", "s3cret"}, {}, {"Caf\xC3\xA9", "\xE2\x82\xAC"}});
+
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"first", "Bank", "", "Caf\xC3\xA9"}));
+  EXPECT_EQ(list.LastIndex(), 3);
+  EXPECT_EQ(list.ListIndex(), 0);
+  EXPECT_EQ(changes, 0) << "adding rows leaves the selection alone";
+  // Cells are read back over whatever the strings held before; columns past
+  // the list's own are empty.
+  std::vector<std::string> cells = {"left over from before", "x", "y", "z", "w"};
+  list.RowCells(3, 4, cells);
+  EXPECT_EQ(cells, (std::vector<std::string>{"Caf\xC3\xA9", "\xE2\x82\xAC", "", ""}));
+  list.RowCells(1, 2, cells);
+  EXPECT_EQ(cells, (std::vector<std::string>{"Bank", "anna"}));
+
+  EXPECT_THROW(list.RowCells(4, 3, cells), fw::OutOfBoundsException);
+  EXPECT_THROW(list.AddRows({{"a", "b", "c", "d"}}), fw::OutOfBoundsException);
+  EXPECT_EQ(list.ListCount(), 4) << "a row that does not fit adds nothing";
+}
+
 TEST_F(ListboxTest, ColumnWidthsStarAndZerosShowOnlyColumnZeroAcrossTheWidth) {
   // Both orders of setting the count and the widths.
   for (bool widthsFirst : {false, true}) {
