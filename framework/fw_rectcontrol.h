@@ -73,6 +73,8 @@ class RectControl {
   bool HasFocus() const;
 
   // "System" is the default font, "Monaco" the fixed-width one; size 0 is the default size.
+  // A size counts points of 1/72 inch on the screens the windows were laid out
+  // for, one point per pixel, so that a text fits the bounds drawn for it.
   const std::string& TextFont() const { return textFont_; }
   void TextFont(const std::string& name);
   double TextSize() const { return textSize_; }

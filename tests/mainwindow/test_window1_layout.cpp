@@ -225,6 +225,29 @@ TEST_F(Window1LayoutTest, StartState) {
   for (auto [label, text] : labels) EXPECT_EQ(label->Text(), text);
 }
 
+TEST_F(Window1LayoutTest, EveryTextFitsTheBoundsItWasLaidOutFor) {
+  Window1& w = OpenWindow1();
+  for (fw::RectControl* c : {w.StaticText1, w.StaticText2, w.StaticText3, w.StaticText4, w.StaticText5,
+                             w.StaticText6, w.StaticText7, w.lastUpdated, w.counter}) {
+    QFontMetrics metrics(c->Widget()->font());
+    QString text = static_cast<fw::StaticText*>(c)->Text().c_str();
+    EXPECT_LE(metrics.horizontalAdvance(text), c->Width()) << c->Name();
+    EXPECT_LE(metrics.height(), c->Height() + 2) << c->Name();
+  }
+  for (fw::RectControl* c : {static_cast<fw::RectControl*>(w.saveBtn), static_cast<fw::RectControl*>(w.goBtn),
+                             static_cast<fw::RectControl*>(w.lockBtn)})
+    EXPECT_LE(c->Widget()->sizeHint().width(), c->Width() + 8) << c->Name();
+}
+
+TEST_F(Window1LayoutTest, AScreenReaderNamesEachEntryFieldByItsLabel) {
+  Window1& w = OpenWindow1();
+  const std::pair<fw::TextEdit*, const char*> fields[] = {
+      {w.descrFld, "Description"}, {w.userFld, "User name"}, {w.pswdFld, "Password"},
+      {w.urlFld, "URL"},           {w.noteFld, "Note"},
+  };
+  for (auto [field, name] : fields) EXPECT_EQ(field->Widget()->accessibleName().toStdString(), name);
+}
+
 TEST_F(Window1LayoutTest, TheListShowsOnlyTheDescriptionUnderItsHeadingAndRowsCanBeDragged) {
   Window1& w = OpenWindow1();
   TypeAheadListBox& list = *w.ListBox1;
@@ -239,6 +262,7 @@ TEST_F(Window1LayoutTest, TheListShowsOnlyTheDescriptionUnderItsHeadingAndRowsCa
   EXPECT_EQ(tree->columnWidth(0), tree->viewport()->width()) << "the description takes the whole width";
   for (int c = 1; c < 5; ++c) EXPECT_TRUE(tree->isColumnHidden(c)) << "column " << c;
   EXPECT_TRUE(list.EnableDragReorder());
+  EXPECT_EQ(tree->dragDropMode(), QAbstractItemView::InternalMove) << "the user drags rows to new places";
 
   // The hidden columns still hold the entry's other fields.
   list.AddRow("Bank");
@@ -275,7 +299,7 @@ TEST_F(Window1LayoutTest, FontsAndHelpTags) {
     QFont shown = f.control->Widget()->font();
     EXPECT_EQ(shown.bold(), f.bold);
     EXPECT_EQ(shown.italic(), f.italic);
-    if (f.size > 0) { EXPECT_EQ(shown.pointSizeF(), f.size); }
+    if (f.size > 0) { EXPECT_EQ(shown.pixelSize(), f.size) << "one point per pixel"; }
   }
   EXPECT_EQ(w.urlFld->Widget()->font().pointSizeF(), QApplication::font().pointSizeF())
       << "the URL field keeps the default size";
@@ -285,6 +309,7 @@ TEST_F(Window1LayoutTest, FontsAndHelpTags) {
   EXPECT_EQ(w.ListBox1->HelpTag(),
             "Use the Up and Down arrow keys to move up and down in the list.\r"
             "Or, to move to a specific entry, simply type the first letters of the entry name.");
+  EXPECT_EQ(w.ListBox1->Widget()->toolTip().count('\n'), 1) << "the tag shows on two lines";
   EXPECT_EQ(w.addbtn->HelpTag(), "Click the plus button to add an entry");
   EXPECT_EQ(w.delBtn->HelpTag(), "Click the minus button to delete the selected entry");
   for (int i = 0; i < w.ControlCount(); ++i) {
@@ -467,7 +492,8 @@ TEST_F(Window1LayoutTest, ReturnAndEscapeTriggerNeitherSaveNorGo) {
   w.goBtn->Action = [&] { ++goes; };
 
   for (fw::RectControl* focus : {static_cast<fw::RectControl*>(w.descrFld), static_cast<fw::RectControl*>(w.pswdFld),
-                                 static_cast<fw::RectControl*>(w.urlFld), static_cast<fw::RectControl*>(w.ListBox1)}) {
+                                 static_cast<fw::RectControl*>(w.urlFld), static_cast<fw::RectControl*>(w.ListBox1),
+                                 static_cast<fw::RectControl*>(w.saveBtn)}) {
     SCOPED_TRACE(focus->Name());
     focus->SetFocus();
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
