@@ -5,13 +5,16 @@
 
 #include "app/menu_enabling.h"
 #include "app/store_errors.h"
+#include "dialogs/pswdwin1.h"
 #include "framework/fw_clipboard.h"
 #include "framework/fw_dialogs.h"
 #include "framework/fw_folderitem.h"
+#include "framework/fw_shared.h"
 #include "framework/fw_specialfolder.h"
 #include "framework/fw_textstreams.h"
 #include "framework/fw_strings.h"
 #include "mainwindow/store_format.h"
+#include "mainwindow/window1.h"
 
 std::string WelcomeMessage() {
   const std::string cr = fw::Chr(13);
@@ -30,8 +33,7 @@ void App::Event_Open() {
     fw::Quit();
     return;
   }
-  // The master-password prompt comes here once it exists; flag is empty at
-  // this point of every run, so the prompt is always shown at start.
+  if (flag != "true") fw::Shared<pswdWin1>().Show();
 }
 
 bool App::readPswd() {
@@ -60,7 +62,15 @@ bool App::readPswd() {
 }
 
 void App::Event_EnableMenuItems() {
-  // The lock state and the row count come from the main window once it exists.
+  MenuBar1& bar = fw::Shared<MenuBar1>();
+  // Until the first accepted password the main window does not exist and the
+  // store is locked: opening the menu must not build it and load the store.
+  if (!fw::SharedExists<Window1>()) {
+    EnableFileMenuItems(bar, "Unlock", 0);
+    return;
+  }
+  Window1& main = fw::Shared<Window1>();
+  EnableFileMenuItems(bar, main.lockBtn->Caption(), main.ListBox1->ListCount());
 }
 
 void App::Event_Close() {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "framework/fw_accessible_names.h"
+#include "framework/fw_application.h"
 #include "framework/fw_buttons.h"
 #include "framework/fw_dispatch.h"
 #include "framework/fw_menu.h"
@@ -64,6 +65,7 @@ void Window::OpenWindow() {
     Layout();
     CreateControls();
   });
+  ShowApplicationMenuBar();
   ApplyWindowFlags();
   ApplyTabOrder();
   NameTextControlsByTheirLabels(*this);
@@ -216,6 +218,15 @@ void Window::MenuBar(fw::MenuBar* bar) {
   menuBar_ = bar;
   widget_->setMenuBar(bar ? bar->CreateWidget(widget_.get()) : nullptr);
   ApplyContentSize();
+}
+
+void Window::ShowApplicationMenuBar() {
+  if (!menuBarVisible_) {
+    MenuBar(nullptr);
+    return;
+  }
+  Application* app = TheApplication();
+  if (menuBar_ == nullptr && app != nullptr && app->MenuBar() != nullptr) MenuBar(app->MenuBar());
 }
 
 void Window::PlaceOnScreen() {

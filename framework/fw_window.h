@@ -88,6 +88,10 @@ class Window {
   // The menu bar shown while this window is active.
   void MenuBar(fw::MenuBar* bar);
   fw::MenuBar* MenuBar() const { return menuBar_; }
+  // Whether the window shows a menu bar: its own, or else the application's,
+  // so that the menus and their shortcuts work from every window.
+  void MenuBarVisible(bool value) { menuBarVisible_ = value; }
+  bool MenuBarVisible() const { return menuBarVisible_; }
 
   void Show();
   void Hide();
@@ -145,6 +149,7 @@ class Window {
   void ApplySizeLimits();
   void ApplyWindowFlags();
   void PlaceOnScreen();
+  void ShowApplicationMenuBar();
   void ApplyContentSize();
   int ContentOffsetY() const;
   bool AskCancelClose(bool appQuitting);
@@ -162,6 +167,7 @@ class Window {
   bool hasBackColor_ = false;
   Color backColor_{255, 255, 255};
   bool visible_ = true;
+  bool menuBarVisible_ = true;
   bool opened_ = false;
   bool closing_ = false;
   bool cancelCloseRunning_ = false;

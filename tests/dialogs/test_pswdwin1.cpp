@@ -1,0 +1,199 @@
+// The master-password prompt: what it shows, wrong and right passwords, the
+// lock it toggles in the main window, Return and Escape, Cancel and quitting
+// from it, and the menu bar it shows.
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTest>
+
+#include "app/app.h"
+#include "app/menubar1.h"
+#include "dialogs/pswdwin1.h"
+#include "framework/fw_application.h"
+#include "framework/fw_base64.h"
+#include "framework/fw_shared.h"
+#include "mainwindow/window1.h"
+#include "support/program_fixture.h"
+
+namespace {
+
+using kavro::testing::ProgramTest;
+
+class PromptTest : public ProgramTest {
+ protected:
+  // A store from an earlier run, with the master password "opensesame".
+  void WriteStore() {
+    WriteBytes(PrefsFile(), "10\t20\t620\t455\r200\rpswd\tyes\tyes\r" + fw::EncodeBase64("opensesame") + "\r");
+    WriteBytes(DataFile(), "");
+  }
+  static QLineEdit* Field(pswdWin1& prompt) { return static_cast<QLineEdit*>(prompt.EditField1->Widget()); }
+};
+
+TEST_F(PromptTest, ShowsAtStartWithAnEmptyMaskedFieldAndNoError) {
+  WriteStore();
+  StartProgram();
+
+  pswdWin1& prompt = Prompt();
+  EXPECT_TRUE(prompt.IsShown());
+  EXPECT_EQ(prompt.Title(), "Password...");
+  EXPECT_EQ(prompt.Width(), 413);
+  EXPECT_EQ(prompt.Height(), 161);
+  EXPECT_FALSE(prompt.Resizeable());
+  EXPECT_EQ(prompt.StaticText4->Text(), "Kavro");
+  EXPECT_EQ(prompt.StaticText2->Text(), "Please enter your password.");
+  EXPECT_EQ(prompt.StaticText3->Text(), "Password:");
+  EXPECT_EQ(prompt.PushButton1->Caption(), "OK");
+  EXPECT_EQ(prompt.PushButton2->Caption(), "Cancel");
+  EXPECT_TRUE(prompt.PushButton1->Default());
+  EXPECT_TRUE(prompt.PushButton2->Cancel());
+  EXPECT_EQ(prompt.EditField1->Text(), "");
+  EXPECT_EQ(Field(prompt)->echoMode(), QLineEdit::Password);
+  EXPECT_FALSE(prompt.pswdError->Visible());
+  EXPECT_EQ(prompt.pswdError->Text(), "Wrong password...");
+  EXPECT_EQ(prompt.pswdError->TextColor(), fw::RGB(255, 0, 0));
+  EXPECT_TRUE(dialogs.messages.empty());
+  // The main window waits for the password: the store is not loaded before.
+  EXPECT_FALSE(fw::SharedExists<Window1>());
+}
+
+TEST_F(PromptTest, FirstRunShowsThePromptAfterTheWelcome) {
+  StartProgram();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text.rfind("Welcome to Kavro 2.0\r", 0), 0u);
+  EXPECT_TRUE(Prompt().IsShown());
+}
+
+struct WrongCase {
+  const char* name;
+  std::string typed;
+};
+
+void PrintTo(const WrongCase& c, std::ostream* os) { *os << c.name; }
+
+class WrongPasswordTest : public PromptTest, public ::testing::WithParamInterface<WrongCase> {};
+
+// Equality is exact: a case change, a trailing blank, a prefix or nothing at all
+// is a wrong password.
+TEST_P(WrongPasswordTest, KeepsTheTypedTextAndShowsTheRedLabel) {
+  WriteStore();
+  StartProgram();
+  pswdWin1& prompt = Prompt();
+
+  EnterPassword(GetParam().typed);
+
+  ASSERT_TRUE(PromptIsOpen());
+  EXPECT_EQ(&Prompt(), &prompt);
+  EXPECT_TRUE(prompt.IsShown());
+  EXPECT_EQ(prompt.EditField1->Text(), GetParam().typed);
+  EXPECT_TRUE(prompt.pswdError->Visible());
+  EXPECT_EQ(Application().flag, "");
+  EXPECT_FALSE(fw::SharedExists<Window1>());
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_FALSE(fw::HasQuit());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WrongPasswordTest,
+                         ::testing::Values(WrongCase{"Empty", ""}, WrongCase{"Capitals", "OpenSesame"},
+                                           WrongCase{"TrailingBlank", "opensesame "},
+                                           WrongCase{"Prefix", "opensesam"},
+                                           WrongCase{"Longer", "opensesame1"}),
+                         [](const ::testing::TestParamInfo<WrongCase>& info) { return std::string(info.param.name); });
+
+TEST_F(PromptTest, CancelAtStartQuitsAndWritesNothing) {
+  WriteStore();
+  const std::string prefs = ReadBytes(PrefsFile());
+  StartProgram();
+
+  Click(*Prompt().PushButton2);
+  ProcessEvents();
+
+  EXPECT_TRUE(fw::HasQuit());
+  EXPECT_FALSE(PromptIsOpen());
+  EXPECT_EQ(ReadBytes(PrefsFile()), prefs);
+  EXPECT_EQ(ReadBytes(DataFile()), "");
+}
+
+TEST_F(PromptTest, CancelOnAFirstRunCreatesNoStore) {
+  StartProgram();
+  Click(*Prompt().PushButton2);
+  ProcessEvents();
+
+  EXPECT_TRUE(fw::HasQuit());
+  EXPECT_FALSE(std::filesystem::exists(PrefsFile()));
+  EXPECT_FALSE(std::filesystem::exists(DataFile()));
+}
+
+TEST_F(PromptTest, EscapeCancels) {
+  WriteStore();
+  StartProgram();
+  QTest::keyClicks(Field(Prompt()), "opensesame");
+  QTest::keyClick(Field(Prompt()), Qt::Key_Escape);
+  ProcessEvents();
+
+  EXPECT_TRUE(fw::HasQuit());
+  EXPECT_EQ(Application().flag, "");
+}
+
+TEST_F(PromptTest, ReturnPressesOkAndAWrongEntryCanBeFollowedByTheRightOne) {
+  WriteStore();
+  StartProgram();
+  QLineEdit* field = Field(Prompt());
+  QTest::keyClicks(field, "opensesamE");
+  QTest::keyClick(field, Qt::Key_Return);
+  ASSERT_TRUE(Prompt().pswdError->Visible());
+
+  QTest::keyClick(field, Qt::Key_Backspace);
+  QTest::keyClicks(field, "e");
+  QTest::keyClick(field, Qt::Key_Return);
+  ProcessEvents();
+
+  EXPECT_FALSE(PromptIsOpen());
+  EXPECT_EQ(Application().flag, "true");
+  ASSERT_TRUE(fw::SharedExists<Window1>());
+  EXPECT_FALSE(Main().IsLocked());
+  EXPECT_FALSE(fw::HasQuit());
+}
+
+// The menu bar shows in the prompt, so its shortcuts work there: Quit before
+// any password is given ends the run and saves nothing.
+TEST_F(PromptTest, CommandQInThePromptQuitsWithoutSaving) {
+  WriteStore();
+  const std::string prefs = ReadBytes(PrefsFile());
+  StartProgram();
+  pswdWin1& prompt = Prompt();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(prompt.TopLevelWidget()));
+  auto* top = static_cast<QMainWindow*>(prompt.TopLevelWidget());
+  ASSERT_NE(top->menuWidget(), nullptr);
+  EXPECT_TRUE(top->menuWidget()->isVisible());
+  EXPECT_EQ(prompt.MenuBar(), &fw::Shared<MenuBar1>());
+  // The window's content keeps its size below the menu bar.
+  EXPECT_EQ(prompt.ContentWidget()->height(), 161);
+
+  top->activateWindow();
+  Field(prompt)->setFocus();
+  QTest::keyClick(Field(prompt), Qt::Key_Q, Qt::ControlModifier);
+  ProcessEvents();
+
+  EXPECT_TRUE(fw::HasQuit());
+  EXPECT_FALSE(PromptIsOpen());
+  EXPECT_EQ(ReadBytes(PrefsFile()), prefs);
+  EXPECT_EQ(ReadBytes(DataFile()), "");
+}
+
+// Before the first accepted password the store is locked: the File menu offers
+// neither Export... nor Import..., and opening it does not load the store.
+TEST_F(PromptTest, FileMenuBeforeThePasswordOffersNoExportOrImport) {
+  WriteStore();
+  StartProgram();
+  MenuBar1& bar = fw::Shared<MenuBar1>();
+  bar.Child("FileMenu")->Menu()->popup(QPoint(0, 0));
+  fw::MenuItem* file = bar.Child("FileMenu");
+
+  EXPECT_FALSE(file->Child("FileExport")->Enabled());
+  EXPECT_FALSE(file->Child("FileImport")->Enabled());
+  EXPECT_TRUE(file->Child("FileQuit")->Enabled());
+  EXPECT_FALSE(fw::SharedExists<Window1>());
+  file->Menu()->hide();
+}
+
+}  // namespace
