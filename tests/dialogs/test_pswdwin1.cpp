@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/app.h"
+#include "app/pictures.h"
 #include "app/menubar1.h"
 #include "dialogs/pswdwin1.h"
 #include "framework/fw_application.h"
@@ -152,6 +153,93 @@ TEST_F(PromptTest, ReturnPressesOkAndAWrongEntryCanBeFollowedByTheRightOne) {
   ASSERT_TRUE(fw::SharedExists<Window1>());
   EXPECT_FALSE(Main().IsLocked());
   EXPECT_FALSE(fw::HasQuit());
+}
+
+TEST_F(PromptTest, TheDefaultPasswordUnlocksAFirstRun) {
+  StartProgram();
+  Unlock("7294");
+
+  EXPECT_FALSE(PromptIsOpen());
+  EXPECT_TRUE(Main().IsShown());
+  EXPECT_EQ(Application().flag, "true");
+}
+
+// What the user sees of the lock in the main window.
+struct LockView {
+  std::string caption;
+  fw::PicturePtr icon;
+  bool listAndCommands;  // the list, Save, add and Go
+};
+
+LockView Seen(const Window1& w) {
+  bool commands = w.ListBox1->Enabled();
+  EXPECT_EQ(w.saveBtn->Enabled(), commands);
+  EXPECT_EQ(w.addbtn->Enabled(), commands);
+  EXPECT_EQ(w.goBtn->Enabled(), commands);
+  return {w.lockBtn->Caption(), w.lockBtn->Icon(), commands};
+}
+
+// The first accepted password unlocks, the lock button's prompt then locks and
+// unlocks again; a wrong entry on the way changes nothing, and each opening of
+// the prompt starts empty. Delete stays off: no row is selected.
+TEST_F(PromptTest, EachAcceptedPasswordTogglesTheLock) {
+  StartProgram();
+  ASSERT_NE(locked(), nullptr);
+  ASSERT_NE(unlocked(), nullptr);
+  const LockView unlockedView{"Lock", unlocked(), true};
+  const LockView lockedView{"Unlock", locked(), false};
+
+  for (int round = 1; round <= 3; ++round) {
+    SCOPED_TRACE("accepted password " + std::to_string(round));
+    if (round > 1) Click(*Main().lockBtn);
+    ASSERT_TRUE(PromptIsOpen());
+    EXPECT_EQ(Prompt().EditField1->Text(), "");
+    EXPECT_FALSE(Prompt().pswdError->Visible());
+    if (round == 2) {
+      EnterPassword("7249");
+      ASSERT_TRUE(PromptIsOpen());
+      EXPECT_FALSE(Main().IsLocked());
+      QTest::keyClick(Field(Prompt()), Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClick(Field(Prompt()), Qt::Key_Delete);
+    }
+    EnterPassword("7294");
+
+    ASSERT_FALSE(PromptIsOpen());
+    const LockView& want = round % 2 == 1 ? unlockedView : lockedView;
+    LockView seen = Seen(Main());
+    EXPECT_EQ(seen.caption, want.caption);
+    EXPECT_EQ(seen.icon, want.icon);
+    EXPECT_EQ(seen.listAndCommands, want.listAndCommands);
+    EXPECT_EQ(Main().IsLocked(), round % 2 == 0);
+    EXPECT_FALSE(Main().delBtn->Enabled());
+    EXPECT_TRUE(Main().IsShown());
+    EXPECT_EQ(Application().flag, "true");
+  }
+  EXPECT_FALSE(fw::HasQuit());
+}
+
+TEST_F(PromptTest, FileMenuFollowsTheLockAndTheRows) {
+  StartProgram();
+  Unlock("7294");
+  fw::MenuItem* file = fw::Shared<MenuBar1>().Child("FileMenu");
+  auto openFileMenu = [&] {
+    file->Menu()->popup(QPoint(0, 0));
+    file->Menu()->hide();
+  };
+
+  openFileMenu();
+  EXPECT_FALSE(file->Child("FileExport")->Enabled()) << "nothing to export";
+  EXPECT_TRUE(file->Child("FileImport")->Enabled());
+
+  Main().ListBox1->AddRow("bank");
+  openFileMenu();
+  EXPECT_TRUE(file->Child("FileExport")->Enabled());
+  EXPECT_TRUE(file->Child("FileImport")->Enabled());
+
+  Lock("7294");
+  openFileMenu();
+  EXPECT_FALSE(file->Child("FileExport")->Enabled());
+  EXPECT_FALSE(file->Child("FileImport")->Enabled());
 }
 
 // The menu bar shows in the prompt, so its shortcuts work there: Quit before
