@@ -3,6 +3,7 @@
 // list before the group box so that the split view takes them in that order).
 #include <array>
 #include <string>
+#include <vector>
 
 #include "app/menubar1.h"
 #include "app/pictures.h"
@@ -11,6 +12,8 @@
 #include "mainwindow/window1.h"
 
 namespace {
+
+using TextEdits = std::vector<fw::TextEdit*>;
 
 // Creates the control under its name and sets the window's member for it.
 using Creator = fw::RectControl& (*)(Window1&, const std::string&);
@@ -178,9 +181,7 @@ void Window1::CreateControls0() {
       "Use the Up and Down arrow keys to move up and down in the list.\r"
       "Or, to move to a specific entry, simply type the first letters of the entry name.");
 
-  for (fw::TextEdit* field : {static_cast<fw::TextEdit*>(descrFld), static_cast<fw::TextEdit*>(userFld),
-                              static_cast<fw::TextEdit*>(pswdFld), static_cast<fw::TextEdit*>(urlFld),
-                              static_cast<fw::TextEdit*>(noteFld)})
+  for (fw::TextEdit* field : TextEdits{descrFld, userFld, pswdFld, urlFld, noteFld})
     StyleEntryField(*field);
   pswdFld->Password(true);
   noteFld->ScrollbarVertical(true);
