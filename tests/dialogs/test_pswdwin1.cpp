@@ -218,6 +218,25 @@ TEST_F(PromptTest, EachAcceptedPasswordTogglesTheLock) {
   EXPECT_FALSE(fw::HasQuit());
 }
 
+// Cancel quits also when the lock button opened the prompt; the password was
+// accepted in this run, so the store is written as at every close.
+TEST_F(PromptTest, CancelFromTheLockButtonQuitsAndWritesTheStore) {
+  StartProgram();
+  Unlock("7294");
+  Click(*Main().lockBtn);
+  ASSERT_TRUE(PromptIsOpen());
+
+  Click(*Prompt().PushButton2);
+  ProcessEvents();
+
+  EXPECT_TRUE(fw::HasQuit());
+  EXPECT_FALSE(fw::SharedExists<Window1>());
+  const std::string prefs = ReadBytes(PrefsFile());
+  EXPECT_NE(prefs.find("\rpswd\tyes\tyes\rNzI5NA==\r"), std::string::npos) << prefs;
+  ASSERT_TRUE(std::filesystem::exists(DataFile()));
+  EXPECT_EQ(ReadBytes(DataFile()), "");
+}
+
 TEST_F(PromptTest, FileMenuFollowsTheLockAndTheRows) {
   StartProgram();
   Unlock("7294");
