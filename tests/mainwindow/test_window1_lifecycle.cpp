@@ -19,6 +19,7 @@
 #include "framework/fw_testing.h"
 #include "mainwindow/window1.h"
 #include "support/kavro_test.h"
+#include "support/program_fixture.h"
 
 namespace {
 
@@ -346,6 +347,25 @@ TEST_F(Window1Test, GeometryOffEveryScreenOrBelowTheMinimumIsBroughtBack) {
     }
     NextRun();
   }
+}
+
+// The whole way: start-up reads the settings, the prompt takes the stored
+// master password, and quitting writes back what was read, one pixel wider.
+class Window1ProgramTest : public kavro::testing::ProgramTest {};
+
+TEST_F(Window1ProgramTest, AnUnlockedRunSavesTheStoreItReadWhenItQuits) {
+  WriteBytes(PrefsFile(), "30\t40\t700\t500\r250\rname\tno\tyes\rczNjcmV0\r");
+  WriteBytes(DataFile(), kTwoEntries);
+  StartProgram();
+  Unlock("s3cret");
+  ASSERT_EQ(Main().ListBox1->ListCount(), 2);
+
+  fw::Quit();
+  ProcessEvents();
+
+  EXPECT_TRUE(fw::HasQuit());
+  EXPECT_EQ(ReadBytes(PrefsFile()), "30\t40\t701\t500\r250\rname\tno\tyes\rczNjcmV0\r");
+  EXPECT_EQ(ReadBytes(DataFile()), kTwoEntries);
 }
 
 }  // namespace
