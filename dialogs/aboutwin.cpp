@@ -69,6 +69,7 @@ void aboutWin::Layout() {
   HasBackColor(true);
   BackColor(kWhite);
   Visible(true);
+  MenuBarVisible(true);
   CloseButton(true);
   Resizeable(false);
   LiveResize(false);

@@ -67,6 +67,7 @@ void prefsWin::Layout() {
   HasBackColor(false);
   BackColor(kWhite);
   Visible(true);
+  MenuBarVisible(true);
   CloseButton(true);
   Resizeable(false);
   LiveResize(false);

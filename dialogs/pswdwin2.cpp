@@ -75,6 +75,7 @@ void pswdWin2::Layout() {
   MaximizeButton(false);
   MinimizeButton(true);
   Visible(true);
+  MenuBarVisible(true);
 }
 
 void pswdWin2::CreateControls() { CreateControls0(); }
