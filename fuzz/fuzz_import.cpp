@@ -1,4 +1,4 @@
-// The import reader: the bytes become UTF-8 text, the first-line test agrees
+// The import reader: each line becomes UTF-8 text, the first-line test agrees
 // with the line splitting, splitting keeps every byte of a line, and an
 // imported line exports back to itself.
 #include <algorithm>
@@ -19,19 +19,21 @@ std::string Joined(const std::vector<std::string>& fields) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes = fuzz::Bytes(data, size);
-  const std::string text = exchange_format::ImportText(bytes);
-  fuzz::Require(fw::IsValidUTF8(text), "imported text is valid UTF-8");
-  if (fw::IsValidUTF8(bytes)) fuzz::Require(text == bytes, "UTF-8 bytes are imported as they are");
+  // As the import reads a file: raw lines, the first one tested as it is,
+  // each one made text and split.
+  for (const std::string& raw : fuzz::Lines(bytes, fw::Encoding::None)) {
+    const std::string line = exchange_format::ImportText(raw);
+    fuzz::Require(fw::IsValidUTF8(line), "an imported line is valid UTF-8");
+    if (fw::IsValidUTF8(raw)) fuzz::Require(line == raw, "a UTF-8 line is imported as it is");
 
-  for (const std::string& line : fuzz::Lines(text, fw::Encoding::None)) {
     const std::vector<std::string> fields = exchange_format::ImportFields(line);
     fuzz::Require(fields.empty() == line.empty(), "only an empty line has no field");
     fuzz::Require(fields.empty() || Joined(fields) == line, "the fields are the whole line, split at its TABs");
     fuzz::Require(std::none_of(fields.begin(), fields.end(),
                                [](const std::string& f) { return f.find('\t') != std::string::npos; }),
                   "no field holds a TAB");
-    fuzz::Require(exchange_format::IsImportFile(line) == (fields.size() == 5),
-                  "a first line passes the test exactly when it splits into five fields");
+    fuzz::Require(exchange_format::IsImportFile(raw) == (fields.size() == 5),
+                  "a first line passes the test exactly when it imports as five fields");
     if (fields.size() == 5) fuzz::Require(exchange_format::ExportLine(fields) == line, "an imported line exports back");
 
     // Any five cells without TABs or line ends export to a line that imports back.
