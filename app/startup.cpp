@@ -11,12 +11,16 @@
 #include "framework/fw_shared.h"
 
 int Main(int& argc, char** argv) {
+  // Run reports the errors of start-up and of every event itself; what
+  // reaches here failed in the framework's own setting up or ending.
   try {
     return fw::Run(argc, argv, Startup, ReleaseModuleObjects);
   } catch (const std::exception& e) {
     fw::ReportUnhandledException(e.what());
+  } catch (...) {
+    fw::ReportUnhandledException("unknown error");
   }
-  return 1;
+  return fw::kStartupFailedStatus;
 }
 
 void Startup() {

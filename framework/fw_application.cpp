@@ -1,6 +1,8 @@
 #include "framework/fw_application.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <optional>
 
 #include "framework/fw_dispatch.h"
 #include "framework/fw_menu.h"
@@ -30,6 +32,11 @@ void PerformQuit() {
   QCoreApplication::exit(0);
 }
 
+bool AnyWindowShown() {
+  auto windows = OpenWindows();
+  return std::any_of(windows.begin(), windows.end(), [](Window* w) { return w->IsShown(); });
+}
+
 }  // namespace
 
 Application::Application() = default;
@@ -56,8 +63,8 @@ void Application::ChooseMenuItem(const MenuItem& item) {
   RunEditCommand(item.Name());
 }
 
-void Application::RaiseOpen() {
-  Dispatch([this] { Event_Open(); });
+bool Application::RaiseOpen() {
+  return Dispatch([this] { Event_Open(); });
 }
 void Application::RaiseClose() {
   Dispatch([this] { Event_Close(); });
@@ -71,14 +78,23 @@ Application* TheApplication() { return AppObject().get(); }
 void ReleaseAppObject() { AppObject().reset(); }
 
 int Run(int& argc, char** argv, const std::function<void()>& startup, const std::function<void()>& release) {
-  QApplication toolkit(argc, argv);
-  toolkit.setApplicationName(QStringLiteral("Kavro2"));
+  // One toolkit per process: a run inside a process that has one (a test's)
+  // uses it.
+  std::optional<QApplication> toolkit;
+  if (QCoreApplication::instance() == nullptr) toolkit.emplace(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Kavro2"));
   // Quitting is the program's decision (Quit), not a side effect of the last
   // window closing.
-  toolkit.setQuitOnLastWindowClosed(false);
-  Dispatch(startup);
-  if (Application* app = TheApplication()) app->RaiseOpen();
-  if (!hasQuit) toolkit.exec();
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+  bool started = Dispatch(startup);
+  if (started) {
+    if (Application* app = TheApplication()) started = app->RaiseOpen();
+  }
+  if (!started && !AnyWindowShown()) {
+    if (exitStatus == 0) exitStatus = kStartupFailedStatus;
+  } else if (!hasQuit) {
+    QCoreApplication::exec();
+  }
   QCoreApplication::sendPostedEvents();
   for (Window* window : OpenWindows()) delete window;
   ReleaseAppObject();

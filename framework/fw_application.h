@@ -27,7 +27,8 @@ class Application {
   // Runs the item's command: its handler, else the framework's own command.
   void ChooseMenuItem(const MenuItem& item);
 
-  void RaiseOpen();
+  // Answers whether Open returned; false when an error escaped it.
+  bool RaiseOpen();
   void RaiseClose();
   void RaiseEnableMenuItems();
 
@@ -51,7 +52,15 @@ void ReleaseAppObject();
 // event, and runs the event loop until the application quits. Then releases the
 // framework's own objects (its windows, the application object) and calls
 // release for the program's, while the toolkit still runs. Answers the exit status.
+//
+// An error that escapes startup or Open while no window is shown ends the run
+// once it is reported, with a status of its own (not 0): there is nothing the
+// user could act on, and the event loop would wait for ever. The windows built
+// so far are destroyed without their Close events, so nothing half-loaded is
+// saved.
 int Run(int& argc, char** argv, const std::function<void()>& startup, const std::function<void()>& release);
+// The exit status of a run that start-up errors ended.
+inline constexpr int kStartupFailedStatus = 70;
 
 // Ends the application once the running handler has returned: closes the open
 // windows, raises the application's Close, then leaves the event loop.

@@ -32,10 +32,12 @@ void ReportUnhandledException(const std::string& what) {
   MsgBox(std::string("An error occurred that the program did not handle:\r") + what, 16, "");
 }
 
-void Dispatch(const std::function<void()>& handler) {
+bool Dispatch(const std::function<void()>& handler) {
+  bool returned = false;
   ++handlerDepth;
   try {
     handler();
+    returned = true;
   } catch (const std::exception& e) {
     ReportUnhandledException(e.what());
   } catch (...) {
@@ -43,6 +45,7 @@ void Dispatch(const std::function<void()>& handler) {
   }
   --handlerDepth;
   if (handlerDepth == 0) RunPendingWork();
+  return returned;
 }
 
 void AfterCurrentHandler(std::function<void()> work) {

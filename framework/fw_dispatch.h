@@ -7,7 +7,9 @@
 
 namespace fw {
 
-void Dispatch(const std::function<void()>& handler);
+// Answers whether the handler returned; false when an exception escaped it
+// (and was reported).
+bool Dispatch(const std::function<void()>& handler);
 
 // For events that answer a value: the fallback stands when the handler throws.
 template <class R, class F>

@@ -96,14 +96,14 @@ void MenuItem::Append(std::unique_ptr<MenuItem> item) {
 }
 
 MenuItem* MenuItem::Item(int index) const {
-  if (index < 0 || index >= Count()) return nullptr;
+  if (index < 0 || index >= Count()) throw OutOfBoundsException("menu item index out of bounds");
   return children_[static_cast<size_t>(index)].get();
 }
 
 MenuItem* MenuItem::Child(const std::string& name) const {
   for (auto& child : children_)
     if (child->Name() == name) return child.get();
-  return nullptr;
+  throw NilObjectException("no menu item named " + name + " in " + (name_.empty() ? "the menu bar" : name_));
 }
 
 void MenuItem::Triggered() {

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/fw_errors.h"
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -38,8 +40,10 @@ class MenuItem {
   // Takes ownership of the item and appends it to this menu.
   void Append(std::unique_ptr<MenuItem> item);
   int Count() const { return static_cast<int>(children_.size()); }
+  // The child at index; outside 0 to Count() - 1 the framework's out-of-bounds error.
   MenuItem* Item(int index) const;
-  // The child of that Name, or nullptr.
+  // The child of that Name; a missing name is the framework's nil-object
+  // error (reported like any error of a handler), never a null item.
   MenuItem* Child(const std::string& name) const;
   MenuItem* ParentItem() const { return parent_; }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "framework/fw_files.h"
+#include "support/child_process.h"
 
 namespace {
 
@@ -227,13 +228,14 @@ TEST_F(Files, AFileThatCannotBeReadSaysWhy) {
 }
 
 TEST_F(Files, AFileWithoutReadPermissionSaysWhy) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root from reading";
   fw::FolderItem file(Root() / "Kavro2.prefs");
   WriteBytes(file.Path(), "1\t2\t3\t4\r");
   fs::permissions(file.Path(), fs::perms::none);
-  EXPECT_TRUE(file.Exists());
-  EXPECT_EQ(file.OpenAsTextFile(), nullptr);
-  EXPECT_NE(file.LastError().find("ermission"), std::string::npos) << file.LastError();
+  kavro::testing::RunAsNobody({Root()}, [&] {
+    EXPECT_TRUE(file.Exists());
+    EXPECT_EQ(file.OpenAsTextFile(), nullptr);
+    EXPECT_NE(file.LastError().find("ermission"), std::string::npos) << file.LastError();
+  });
 }
 
 TEST_F(Files, FolderItemNamesItsPlace) {

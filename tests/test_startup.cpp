@@ -8,6 +8,7 @@
 #include "framework/fw_application.h"
 #include "framework/fw_base64.h"
 #include "framework/fw_shared.h"
+#include "support/child_process.h"
 #include "support/kavro_test.h"
 
 namespace {
@@ -128,17 +129,21 @@ TEST_F(StartupTest, PreferencesFileThatIsAFolderEndsTheRunUntouched) {
 }
 
 TEST_F(StartupTest, PreferencesFileWithoutPermissionEndsTheRunUntouched) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root from reading";
   WriteBytes(PrefsFile(), "1\r2\rname\tno\tyes\r\r");
   ::chmod(PrefsFile().c_str(), 0);
-  App& app = StartProgram();
+  // The folders are the reader's own, so only the file's permissions stop it
+  // (and a wrongful save would go through).
+  kavro::testing::RunAsNobody({PreferencesDir().parent_path(), PreferencesDir(), HomeDir()}, [&] {
+    App& app = StartProgram();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find(PrefsFile().string()), std::string::npos);
+    EXPECT_NE(dialogs.messages[0].text.find("ermission"), std::string::npos) << dialogs.messages[0].text;
+    EXPECT_TRUE(app.storeUnreadable);
+    EXPECT_TRUE(fw::HasQuit());
+  });
   ::chmod(PrefsFile().c_str(), 0600);
-
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_NE(dialogs.messages[0].text.find(PrefsFile().string()), std::string::npos);
-  EXPECT_TRUE(app.storeUnreadable);
-  EXPECT_TRUE(fw::HasQuit());
   EXPECT_EQ(ReadBytes(PrefsFile()), "1\r2\rname\tno\tyes\r\r");
+  EXPECT_FALSE(std::filesystem::exists(DataFile()));
 }
 
 }  // namespace
