@@ -4,6 +4,9 @@
 Starts kavro2 with an empty home and checks, as a user and a screen reader
 see it, that it greets with the welcome message before anything else, that
 Return dismisses the message, and that no store file is written on the way.
+Then starts it with a preferences file it cannot read, and checks that it
+says so, ends with a failure status once the message is dismissed, and
+leaves the file as it was.
 
 Usage: first_run.py PATH/TO/kavro2
 
@@ -93,7 +96,8 @@ def describe(acc):
 
 
 class Program:
-    def __init__(self, exe, home):
+    def __init__(self, exe, home, prepare=None):
+        """prepare(config_folder) sets up the files before the start."""
         self.home = home
         env = dict(os.environ)
         for name in ("CONFIG", "DATA", "CACHE", "STATE"):
@@ -109,6 +113,9 @@ class Program:
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         for name in ("XDG_CONFIG_DIRS", "XDG_DATA_DIRS"):
             env.pop(name, None)
+        self.config = home / "config"
+        if prepare:
+            prepare(self.config)
         self.log = open(home / "program.log", "w+")
         self.proc = subprocess.Popen([exe], env=env, stdin=subprocess.DEVNULL,
                                      stdout=self.log, stderr=subprocess.STDOUT)
@@ -120,6 +127,16 @@ class Program:
         self.log.flush()
         self.log.seek(0)
         return self.log.read()
+
+    def wait_for_exit(self, what, timeout=TIMEOUT):
+        """The exit status, once the program has ended by itself."""
+        try:
+            return self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            shown = [describe(w) for w in self.windows()] or ["none"]
+            raise Failure(f"the program did not end {what} within "
+                          f"{timeout:.0f} s; windows shown: "
+                          f"{', '.join(shown)}") from None
 
     def stop(self):
         if self.alive():
@@ -210,6 +227,22 @@ def press_return(program, box):
                    check=True, timeout=10)
 
 
+def message_text(box):
+    return "\n".join(lines(name(d)) for d in descendants(box)
+                     if role(d) == Atspi.Role.LABEL and showing(d))
+
+
+def dismiss(program, box, still_up):
+    """Presses Return on the message box until still_up() is false. Retries
+    in case the key went out before the window had the keyboard focus."""
+    deadline = time.monotonic() + TIMEOUT
+    while still_up():
+        if time.monotonic() > deadline:
+            raise Failure("Return did not dismiss the message")
+        press_return(program, box)
+        time.sleep(1.0)
+
+
 def first_run(program):
     boxes = program.wait_for("message box", lambda: message_boxes(program))
     welcome = [b for b in boxes if is_welcome(b)]
@@ -246,21 +279,57 @@ def first_run(program):
         raise Failure(f"the program exited ({program.proc.returncode})")
 
 
+def unreadable_preferences(config):
+    # A folder where the file should be: unreadable even to root, as CI runs.
+    (config / "Kavro2.prefs").mkdir()
+
+
+def unreadable_store(program):
+    prefs = program.config / "Kavro2.prefs"
+    boxes = program.wait_for("message box", lambda: message_boxes(program))
+    box = boxes[0]
+    text = message_text(box)
+    if "cannot read the file" not in text or str(prefs) not in text:
+        raise Failure(f"the message box does not say which file cannot be "
+                      f"read; it shows: {text!r}")
+    dismiss(program, box,
+            lambda: program.alive() and message_boxes(program))
+
+    status = program.wait_for_exit("after the message")
+    if status != 1:
+        raise Failure(f"the program ended with status {status}, not 1")
+    if not prefs.is_dir() or any(prefs.iterdir()):
+        raise Failure("the unreadable preferences file was changed")
+    written = [str(p) for p in program.home.rglob("Kavro2.data")]
+    if written:
+        raise Failure(f"the program wrote {', '.join(written)}")
+
+
+SCENARIOS = [
+    ("first run", None, first_run,
+     "welcome message shown and dismissed; no store file written"),
+    ("unreadable store", unreadable_preferences, unreadable_store,
+     "told which file, ended with status 1, nothing written"),
+]
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     exe = os.path.abspath(sys.argv[1])
-    with tempfile.TemporaryDirectory(prefix="kavro-e2e-") as tmp:
-        program = Program(exe, Path(tmp))
-        try:
-            first_run(program)
-        except (Failure, GLib.Error) as e:
-            print(f"FAIL: first run: {e}", file=sys.stderr)
-            print("--- program output ---\n" + program.output(), file=sys.stderr)
-            return 1
-        finally:
-            program.stop()
-    print("first run: welcome message shown and dismissed; no store file written")
+    for title, prepare, scenario, passed in SCENARIOS:
+        with tempfile.TemporaryDirectory(prefix="kavro-e2e-") as tmp:
+            program = Program(exe, Path(tmp), prepare)
+            try:
+                scenario(program)
+            except (Failure, GLib.Error) as e:
+                print(f"FAIL: {title}: {e}", file=sys.stderr)
+                print("--- program output ---\n" + program.output(),
+                      file=sys.stderr)
+                return 1
+            finally:
+                program.stop()
+        print(f"{title}: {passed}")
     return 0
 
 
