@@ -37,6 +37,14 @@ class ListWidget : public QTreeWidget {
   void keyPressEvent(QKeyEvent* e) override {
     std::string key = qt::KeyText(*e);
     if (!key.empty() && owner_->RaiseKeyDown(key)) return;
+    if (!key.empty() && owner_->KeyDownChoseSelection()) {
+      // The toolkit would select its current row on Space, or the first or
+      // last row on Home and End; the handler's choice, no row included, stands.
+      setSelectionMode(QAbstractItemView::NoSelection);
+      QTreeWidget::keyPressEvent(e);
+      setSelectionMode(QAbstractItemView::SingleSelection);
+      return;
+    }
     QTreeWidget::keyPressEvent(e);
   }
 
@@ -217,6 +225,7 @@ int Listbox::ListIndex() const {
 
 void Listbox::ListIndex(int row) {
   if (row < -1 || row >= ListCount()) throw OutOfBoundsException("row index out of bounds");
+  if (inKeyDown_) keyDownChoseSelection_ = true;
   if (row == -1) {
     Tree()->clearSelection();
     return;
@@ -247,7 +256,11 @@ void Listbox::RaiseChange() {
 }
 
 bool Listbox::RaiseKeyDown(const std::string& key) {
-  return DispatchWithResult([&] { return Event_KeyDown(key); }, false);
+  inKeyDown_ = true;
+  keyDownChoseSelection_ = false;
+  const bool handled = DispatchWithResult([&] { return Event_KeyDown(key); }, false);
+  inKeyDown_ = false;
+  return handled;
 }
 
 void Listbox::Event_Change() {

@@ -61,6 +61,9 @@ class Listbox : public RectControl {
   // Called by the framework's widget.
   void RaiseChange();
   bool RaiseKeyDown(const std::string& key);
+  // Whether the last KeyDown handler assigned ListIndex: the selection it left
+  // is then that key's answer, which the list's own key handling keeps.
+  bool KeyDownChoseSelection() const { return keyDownChoseSelection_; }
 
  protected:
   virtual void Event_Change();
@@ -76,6 +79,8 @@ class Listbox : public RectControl {
   mutable std::vector<std::string> firstColumn_;
   mutable bool firstColumnValid_ = false;
 
+  bool inKeyDown_ = false;
+  bool keyDownChoseSelection_ = false;
   int lastIndex_ = -1;
   int headingIndex_ = -1;
   bool dragReorder_ = false;

@@ -142,4 +142,53 @@ TEST_F(TypeAhead, TheOwnerSeesTheSelectionClearedBeforeEverySearch) {
   EXPECT_EQ(w.List().ListIndex(), -1);
 }
 
+// After a key that matched no row, the list's own handling of that key must
+// not bring a row back: the toolkit would select its current row on Space and
+// the first or last row on Home, End and the page keys.
+struct KeyCase {
+  const char* name;
+  Qt::Key key;
+};
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+
+class AfterAFailedMatch : public TypeAhead, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(AfterAFailedMatch, TheKeyLeavesNoRowSelected) {
+  ListWindow& w = Open(kRows);
+  Type(w, {{"g"}});  // garden becomes the list's current row
+  Type(w, {{"x", 30}});
+  ASSERT_EQ(w.List().ListIndex(), -1);
+  w.changes.clear();
+
+  for (int32_t pause : {5, 30}) {
+    SCOPED_TRACE(pause);
+    fw::testing::AdvanceTicks(pause);
+    QTest::keyClick(w.List().Widget(), GetParam().key);
+    EXPECT_EQ(w.List().ListIndex(), -1);
+    EXPECT_TRUE(w.changes.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(TypeAhead, AfterAFailedMatch,
+                         ::testing::Values(KeyCase{"Space", Qt::Key_Space}, KeyCase{"Home", Qt::Key_Home},
+                                           KeyCase{"End", Qt::Key_End}, KeyCase{"Return", Qt::Key_Return},
+                                           KeyCase{"PageUp", Qt::Key_PageUp},
+                                           KeyCase{"PageDown", Qt::Key_PageDown}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TypeAhead, ABlankInThePrefixStillFindsItsRow) {
+  ListWindow& w = Open({"New", "New York", "Newark"});
+  Type(w, {{"n"}, {"e"}, {"w"}, {" "}});
+  EXPECT_EQ(w.List().ListIndex(), 1);
+  Type(w, {{"y"}});
+  EXPECT_EQ(w.List().ListIndex(), 1);
+}
+
+TEST_F(TypeAhead, TheArrowsMoveOnFromTheCurrentRowAfterAFailedMatch) {
+  ListWindow& w = Open(kRows);
+  Type(w, {{"g"}, {"x", 30}});
+  Type(w, {{"down"}});
+  EXPECT_EQ(w.List().ListIndex(), 2);
+}
+
 }  // namespace
