@@ -10,11 +10,15 @@ class Clipboard {
   Clipboard();
   std::string Text() const;
   void Text(const std::string& text);
+  // The text, marked for clipboard managers as a secret that they keep out
+  // of their history (a password); what is pasted is the same text.
+  void SecretText(const std::string& text);
   void Close();
 
  private:
   std::string pending_;
   bool assigned_ = false;
+  bool secret_ = false;
 };
 
 }  // namespace fw
