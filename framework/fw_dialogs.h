@@ -36,6 +36,12 @@ DialogHost& Dialogs();
 // Installs a host (nullptr: back to the toolkit's dialogs). The caller keeps ownership.
 void SetDialogHost(DialogHost* host);
 
+// MsgBox's button sets, icons and answers by name.
+inline constexpr int MsgBoxYesNo = 4;
+inline constexpr int MsgBoxQuestionIcon = 32;
+inline constexpr int AnswerYes = 6;
+inline constexpr int AnswerNo = 7;
+
 // A modal message with one button. Lines are joined with CR.
 void MsgBox(const std::string& text);
 int MsgBox(const std::string& text, int buttons, const std::string& title);
