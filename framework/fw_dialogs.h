@@ -39,6 +39,7 @@ void SetDialogHost(DialogHost* host);
 // MsgBox's button sets, icons and answers by name.
 inline constexpr int MsgBoxYesNo = 4;
 inline constexpr int MsgBoxQuestionIcon = 32;
+inline constexpr int MsgBoxCautionIcon = 48;
 inline constexpr int AnswerYes = 6;
 inline constexpr int AnswerNo = 7;
 

@@ -23,9 +23,6 @@ namespace {
 const char* const kPrefsFileName = "Kavro2.prefs";
 const char* const kDataFileName = "Kavro2.data";
 
-constexpr int kYesNoCaution = 4 + 48;
-constexpr int kAnswerYes = 6;
-
 // How much of its top edge must lie on a screen for the user to reach and move
 // the window.
 constexpr int kGrip = 50;
@@ -131,7 +128,8 @@ bool Window1::Event_CancelClose(bool appQuitting) {
     if (std::optional<StoreWriteFailure> failure = savePrefs()) {
       // Staying keeps every entry in memory, to retry or export; the quit
       // that may be under way stops here.
-      if (fw::MsgBox(SaveFailedQuestion(*failure), kYesNoCaution, "") == kAnswerYes) return true;
+      int answer = fw::MsgBox(SaveFailedQuestion(*failure), fw::MsgBoxYesNo + fw::MsgBoxCautionIcon, "");
+      if (answer == fw::AnswerYes) return true;
       fw::SetExitStatus(1);
     }
   }

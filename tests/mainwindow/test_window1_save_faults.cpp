@@ -30,6 +30,7 @@
 #include "app/app.h"
 #include "app/startup.h"
 #include "framework/fw_application.h"
+#include "framework/fw_dialogs.h"
 #include "framework/fw_shared.h"
 #include "framework/fw_testing.h"
 #include "mainwindow/window1.h"
@@ -45,8 +46,9 @@ const std::string kData =
     "Bank\tYWxpY2U=\tczNjcmV0\thttps://bank.example\tfirst line^second line\r"
     "Mail\tYm9i\tcGFzcw==\thttps://mail.example\t\r";
 
-constexpr int kStay = 6;  // Yes
-constexpr int kQuit = 7;  // No
+// The answers to the question after a failed save.
+constexpr int kStay = fw::AnswerYes;
+constexpr int kQuit = fw::AnswerNo;
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -163,7 +165,7 @@ TEST_F(SaveFaultTest, AfterAFailedSaveTheUserStaysWithEveryEntryOrQuitsWithoutSa
         "is solved, or export them. Choose No to quit anyway and lose what could not be saved.";
     EXPECT_EQ(text.rfind("Kavro cannot save the file \"" + DataFile().string() + "\": ", 0), 0u) << text;
     EXPECT_TRUE(text.size() > question.size() && text.substr(text.size() - question.size()) == question) << text;
-    EXPECT_EQ(dialogs.messages[0].buttons & 0x0F, 4);  // Yes and No
+    EXPECT_EQ(dialogs.messages[0].buttons & 0x0F, fw::MsgBoxYesNo);
     EXPECT_EQ(ReadBytes(PrefsFile()), kPrefs);
     EXPECT_TRUE(fs::is_directory(DataFile()));
     if (c.answer == kStay) {
