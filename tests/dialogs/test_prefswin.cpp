@@ -1,7 +1,7 @@
 // The preferences window: it opens on App's settings, OK stores the choices
-// and they take effect at once (the clipboard at quit, the main window's eye);
-// Cancel, Escape and the close box change nothing; choosing Preferences...
-// again brings the open window forward as it was.
+// and they take effect at once (the next Go, the clipboard at quit, the main
+// window's eye); Cancel, Escape and the close box change nothing; choosing
+// Preferences... again brings the open window forward as it was.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -102,6 +102,17 @@ class PrefsWinTest : public ProgramTest {
   };
   Eye MainEye() { return {Main().Canvas1->Widget()->isVisible(), Main().pswdFld->Widget()->width()}; }
   int UserFieldWidth() { return Main().userFld->Widget()->width(); }
+
+  // An entry whose web address Go opens, selected.
+  void SelectWebEntry() {
+    fw::Listbox& list = *Main().ListBox1;
+    list.AddRow("Bank");
+    const int row = list.LastIndex();
+    list.Cell(row, 1, "anna");
+    list.Cell(row, 2, "s3cret");
+    list.Cell(row, 3, "https://bank.example/login");
+    list.ListIndex(row);
+  }
 };
 
 struct OpenCase {
@@ -168,6 +179,17 @@ TEST_F(PrefsWinTest, OkShowsOrHidesTheEyeAtOnceAndRepeatedOkKeepsTheWidths) {
     ChooseAndOk({true, true, eye});
     EXPECT_EQ(MainEye(), eye ? shown : hidden);
   }
+}
+
+TEST_F(PrefsWinTest, OkChangesWhatTheNextGoCopies) {
+  SelectWebEntry();
+  const std::pair<bool, const char*> choices[] = {{false, "anna"}, {true, "s3cret"}, {false, "anna"}};
+  for (auto [copyPassword, copied] : choices) {
+    ChooseAndOk({copyPassword, true, true});
+    Click(*Main().goBtn);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), copied);
+  }
+  EXPECT_EQ(shownUrls.urls, std::vector<std::string>(3, "https://bank.example/login"));
 }
 
 class PrefsWinQuitTest : public PrefsWinTest, public ::testing::WithParamInterface<bool> {};
