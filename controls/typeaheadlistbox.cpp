@@ -24,6 +24,8 @@ bool TypeAheadListBox::Event_KeyDown(const std::string& key) {
   else lastKeyPressed = key;
   lastKeyPressedAt = fw::Ticks();
 
+  // Assigning the selection makes it this key's answer: the list's own
+  // handling of the key (Space, Home, End) cannot bring a row back.
   ListIndex(-1);
   SelectFirstRowStartingWith(lastKeyPressed);
   return false;

@@ -176,8 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                       d.answers.push_back(7);
                       Press(*w.delBtn);
                     },
-                    kStore, 0, With({kStore[0]}, 0, {"Edited", "jane", "s3cret pä55", "https://bank.example/login",
-                                                     "PIN in the drawer\rsecond line"})[0],
+                    kStore, 0, Entry{"Edited", "jane", "s3cret pä55", "https://bank.example/login",
+                                                     "PIN in the drawer\rsecond line"},
                     true, true, false, {kRemoveBank}},
         // The button is disabled then; the handler does not count on that.
         CommandCase{"DeleteWithNoRowSelectedAsksNothing",
@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ClickRow(w, 1);
                       Retype(*w.descrFld, "");
                     },
-                    kStore, 1, With({kStore[1]}, 0, {"", "jane@mail.example", "hunter2", "http://mail.example/", ""})[0],
+                    kStore, 1, Entry{"", "jane@mail.example", "hunter2", "http://mail.example/", ""},
                     true, false, false, {}},
         CommandCase{"ABlankIsADescription",
                     [](Window1& w, ScriptedDialogs&) {
@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Retype(*w.descrFld, "");
                       Retype(*w.descrFld, " ");
                     },
-                    kStore, 1, With({kStore[1]}, 0, {" ", "jane@mail.example", "hunter2", "http://mail.example/", ""})[0],
+                    kStore, 1, Entry{" ", "jane@mail.example", "hunter2", "http://mail.example/", ""},
                     true, true, false, {}},
         CommandCase{"TypingSelectsTheFirstMatchingRow",
                     [](Window1& w, ScriptedDialogs&) { TypeIntoList(w, "sh"); }, kStore, 2, kStore[2], true, true,
