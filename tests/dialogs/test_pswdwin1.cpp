@@ -218,6 +218,38 @@ TEST_F(PromptTest, EachAcceptedPasswordTogglesTheLock) {
   EXPECT_FALSE(fw::HasQuit());
 }
 
+// The lock keeps the rows but shows nothing of them: the selection goes, and
+// with it the fields; the next unlock starts with no row selected.
+TEST_F(PromptTest, LockingWithARowSelectedEmptiesTheFields) {
+  WriteStore();
+  WriteBytes(DataFile(), "bank\t" + fw::EncodeBase64("ann") + "\t" + fw::EncodeBase64("pw1") +
+                             "\thttps://bank.example/\tPIN^1234\r" + "mail\t" + fw::EncodeBase64("bob") + "\t" +
+                             fw::EncodeBase64("pw2") + "\thttps://mail.example/\t\r");
+  StartProgram();
+  Unlock("opensesame");
+  Window1& w = Main();
+  w.ListBox1->ListIndex(0);
+  ASSERT_EQ(w.descrFld->Text(), "bank");
+  ASSERT_EQ(w.pswdFld->Text(), "pw1");
+  ASSERT_TRUE(w.delBtn->Enabled());
+  Lock("opensesame");
+
+  EXPECT_EQ(w.ListBox1->ListIndex(), -1);
+  EXPECT_EQ(w.ListBox1->ListCount(), 2);
+  for (fw::TextEdit* field : {static_cast<fw::TextEdit*>(w.descrFld), static_cast<fw::TextEdit*>(w.userFld),
+                              static_cast<fw::TextEdit*>(w.pswdFld), static_cast<fw::TextEdit*>(w.urlFld),
+                              static_cast<fw::TextEdit*>(w.noteFld)})
+    EXPECT_EQ(field->Text(), "") << field->Name();
+  EXPECT_FALSE(w.delBtn->Enabled());
+
+  Click(*w.lockBtn);
+  Unlock("opensesame");
+  EXPECT_EQ(w.ListBox1->ListIndex(), -1);
+  EXPECT_EQ(w.ListBox1->ListCount(), 2);
+  EXPECT_EQ(w.descrFld->Text(), "");
+  EXPECT_FALSE(w.delBtn->Enabled());
+}
+
 // Cancel quits also when the lock button opened the prompt; the password was
 // accepted in this run, so the store is written as at every close.
 TEST_F(PromptTest, CancelFromTheLockButtonQuitsAndWritesTheStore) {
