@@ -16,16 +16,13 @@ The windows' texts are read over AT-SPI, the keys are sent with xdotool.
 """
 
 import os
-import subprocess
 import sys
 import tempfile
 import time
 from pathlib import Path
 
-import gi
-
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
+from desktop import (TIMEOUT, Atspi, Failure, GLib, Program, descendants, lines,
+                     message_boxes, name, press_return, role, showing)
 
 WELCOME = "\n".join([
     "Welcome to Kavro 2.0",
@@ -40,147 +37,6 @@ WELCOME = "\n".join([
 ])
 PROMPT_TITLE = "Password..."
 STORE_FILES = ("Kavro2.prefs", "Kavro2.data")
-# Generous: the sanitizer build starts slowly.
-TIMEOUT = 30.0
-
-
-class Failure(Exception):
-    pass
-
-
-def lines(text):
-    """The text with CR LF, CR and LF all read as one line break."""
-    return text.replace("\r\n", "\n").replace("\r", "\n")
-
-
-def children(acc):
-    try:
-        return [c for c in (acc.get_child_at_index(i)
-                            for i in range(acc.get_child_count())) if c]
-    except GLib.Error:
-        return []
-
-
-def descendants(acc):
-    for child in children(acc):
-        yield child
-        yield from descendants(child)
-
-
-def role(acc):
-    try:
-        return acc.get_role()
-    except GLib.Error:
-        return None
-
-
-def name(acc):
-    try:
-        return acc.get_name() or ""
-    except GLib.Error:
-        return ""
-
-
-def showing(acc):
-    try:
-        return acc.get_state_set().contains(Atspi.StateType.SHOWING)
-    except GLib.Error:
-        return False
-
-
-def describe(acc):
-    try:
-        return f"{acc.get_role_name()} {acc.get_name()!r}"
-    except GLib.Error as e:
-        return f"<gone: {e.message}>"
-
-
-class Program:
-    def __init__(self, exe, home, prepare=None):
-        """prepare(config_folder) sets up the files before the start."""
-        self.home = home
-        env = dict(os.environ)
-        for name in ("CONFIG", "DATA", "CACHE", "STATE"):
-            d = home / name.lower()
-            d.mkdir()
-            env[f"XDG_{name}_HOME"] = str(d)
-        runtime = home / "runtime"
-        runtime.mkdir(mode=0o700)
-        (home / "home").mkdir()
-        env.update(HOME=str(home / "home"), XDG_RUNTIME_DIR=str(runtime),
-                   QT_QPA_PLATFORM="xcb",
-                   # Qt's AT-SPI bridge otherwise waits for a screen reader.
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        for name in ("XDG_CONFIG_DIRS", "XDG_DATA_DIRS"):
-            env.pop(name, None)
-        self.config = home / "config"
-        if prepare:
-            prepare(self.config)
-        self.log = open(home / "program.log", "w+")
-        self.proc = subprocess.Popen([exe], env=env, stdin=subprocess.DEVNULL,
-                                     stdout=self.log, stderr=subprocess.STDOUT)
-
-    def alive(self):
-        return self.proc.poll() is None
-
-    def output(self):
-        self.log.flush()
-        self.log.seek(0)
-        return self.log.read()
-
-    def wait_for_exit(self, what, timeout=TIMEOUT):
-        """The exit status, once the program has ended by itself."""
-        try:
-            return self.proc.wait(timeout)
-        except subprocess.TimeoutExpired:
-            shown = [describe(w) for w in self.windows()] or ["none"]
-            raise Failure(f"the program did not end {what} within "
-                          f"{timeout:.0f} s; windows shown: "
-                          f"{', '.join(shown)}") from None
-
-    def stop(self):
-        if self.alive():
-            self.proc.terminate()
-            try:
-                self.proc.wait(10)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
-                self.proc.wait()
-
-    def application(self):
-        desktop = Atspi.get_desktop(0)
-        desktop.clear_cache()
-        for app in children(desktop):
-            try:
-                if app.get_process_id() == self.proc.pid:
-                    return app
-            except GLib.Error:
-                pass
-        return None
-
-    def windows(self):
-        """The program's top-level windows that are on screen."""
-        app = self.application()
-        return [w for w in children(app) if showing(w)] if app else []
-
-    def wait_for(self, what, probe, timeout=TIMEOUT):
-        deadline = time.monotonic() + timeout
-        while True:
-            if not self.alive():
-                raise Failure(f"the program exited ({self.proc.returncode}) "
-                              f"while waiting for {what}")
-            found = probe()
-            if found:
-                return found
-            if time.monotonic() > deadline:
-                shown = [describe(w) for w in self.windows()] or ["none"]
-                raise Failure(f"no {what} within {timeout:.0f} s; windows "
-                              f"shown: {', '.join(shown)}")
-            time.sleep(0.2)
-
-
-def message_boxes(program):
-    return [w for w in program.windows() if role(w) == Atspi.Role.ALERT]
 
 
 def is_welcome(box):
@@ -190,41 +46,6 @@ def is_welcome(box):
 
 def prompts(program):
     return [w for w in program.windows() if name(w) == PROMPT_TITLE]
-
-
-def x_window_of(program, acc):
-    """The X window id of the program's visible window that lies where the
-    accessible window is."""
-    ext = acc.get_extents(Atspi.CoordType.SCREEN)
-    ids = subprocess.run(
-        ["xdotool", "search", "--onlyvisible", "--pid", str(program.proc.pid)],
-        capture_output=True, text=True).stdout.split()
-    best = None
-    for wid in ids:
-        geo = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid],
-                             capture_output=True, text=True).stdout
-        g = dict(line.split("=", 1) for line in geo.split() if "=" in line)
-        try:
-            dist = (abs(int(g["X"]) - ext.x) + abs(int(g["Y"]) - ext.y)
-                    + abs(int(g["WIDTH"]) - ext.width)
-                    + abs(int(g["HEIGHT"]) - ext.height))
-        except (KeyError, ValueError):
-            continue
-        if best is None or dist < best[0]:
-            best = (dist, wid)
-    if best is None:
-        raise Failure("the message box has no visible X window")
-    return best[1]
-
-
-def press_return(program, box):
-    wid = x_window_of(program, box)
-    try:
-        subprocess.run(["xdotool", "windowfocus", "--sync", wid], timeout=5)
-    except subprocess.TimeoutExpired:
-        pass  # the key below is retried while the box stays up
-    subprocess.run(["xdotool", "key", "--clearmodifiers", "Return"],
-                   check=True, timeout=10)
 
 
 def message_text(box):
