@@ -52,6 +52,23 @@ class ListWidget : public QTreeWidget {
   Listbox* owner_;
 };
 
+// text as UTF-8 into out, reusing out's storage. Most cells are ASCII,
+// copied character by character; any other text goes through the encoder.
+void AssignUtf8(std::string& out, const QString& text, QStringEncoder& toUtf8) {
+  const qsizetype length = text.size();
+  const QChar* chars = text.constData();
+  out.resize(static_cast<size_t>(length));
+  for (qsizetype i = 0; i < length; ++i) {
+    if (chars[i].unicode() >= 0x80) {
+      out.resize(static_cast<size_t>(toUtf8.requiredSpace(length)));
+      char* end = toUtf8.appendToBuffer(out.data(), text);
+      out.resize(static_cast<size_t>(end - out.data()));
+      return;
+    }
+    out[static_cast<size_t>(i)] = static_cast<char>(chars[i].unicode());
+  }
+}
+
 constexpr Qt::ItemFlags kRowFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
 
 }  // namespace
@@ -205,10 +222,7 @@ void Listbox::RowCells(int row, int columns, std::vector<std::string>& cells) co
       cell.clear();
       continue;
     }
-    const QString text = item->text(column);
-    cell.resize(static_cast<size_t>(toUtf8.requiredSpace(text.size())));
-    char* end = toUtf8.appendToBuffer(cell.data(), text);
-    cell.resize(static_cast<size_t>(end - cell.data()));
+    AssignUtf8(cell, item->text(column), toUtf8);
   }
 }
 

@@ -18,14 +18,15 @@ std::string ExportHeader() { return "Description\tUserName\tPassword\tURL\tNote"
 
 std::string ExportLine(const std::vector<std::string>& cells) {
   std::string line;
-  size_t length = kEntryCells - 1;
-  for (size_t i = 0; i < kEntryCells && i < cells.size(); ++i) length += cells[i].size();
-  line.reserve(length);
-  for (size_t i = 0; i < kEntryCells; ++i) {
-    if (i > 0) line += kTab;
-    if (i < cells.size()) line += cells[i];
-  }
+  AppendExportLine(line, cells);
   return line;
+}
+
+void AppendExportLine(std::string& text, const std::vector<std::string>& cells) {
+  for (size_t i = 0; i < kEntryCells; ++i) {
+    if (i > 0) text += kTab;
+    if (i < cells.size()) text += cells[i];
+  }
 }
 
 bool IsImportFile(const std::string& firstLine) {

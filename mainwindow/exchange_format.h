@@ -13,6 +13,8 @@ std::string ExportHeader();
 // (no quoting: a TAB or a line break in a cell stays in the line). Cells
 // past the fifth are left out; missing ones are empty. No line end.
 std::string ExportLine(const std::vector<std::string>& cells);
+// ExportLine(cells) appended to text, with no string of its own in between.
+void AppendExportLine(std::string& text, const std::vector<std::string>& cells);
 
 // Whether a file whose first line (without its line end) is firstLine can be
 // imported: the line has exactly five TAB-separated fields.

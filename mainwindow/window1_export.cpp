@@ -54,7 +54,7 @@ void Window1::Export() {
   std::vector<std::string> cells;
   for (int row = 0; row <= last; ++row) {
     ListBox1->RowCells(row, kEntryCells, cells);
-    text += exchange_format::ExportLine(cells);
+    exchange_format::AppendExportLine(text, cells);
     text += kLineEnd;
     fw::CooperativeYield();
   }
