@@ -1,6 +1,10 @@
 // The data file: whatever the reader makes of a file, the writer saves one
 // record per line, and reading that back gives the same entries (as UTF-8
-// text: the writer saves text, so bytes read raw come back converted).
+// text: the writer saves text, so bytes read raw come back converted). And
+// whatever a user typed into the cells (the input cut at NULs), the writer
+// never splits a record or shifts its fields.
+#include <algorithm>
+
 #include "framework/fw_encoding.h"
 #include "fuzz/property.h"
 #include "mainwindow/store_format.h"
@@ -18,6 +22,46 @@ Rows SavedCells(const Rows& rows) {
     for (size_t i = 0; i < 5; ++i) cells.push_back(fw::ConvertEncoding(row[i], fw::Encoding::UTF8));
   }
   return saved;
+}
+
+// The input cut at NULs into cells, five to a row.
+Rows TypedRows(const std::string& bytes) {
+  Rows rows;
+  size_t cell = 0;
+  for (size_t begin = 0; begin <= bytes.size(); ++cell) {
+    size_t end = std::min(bytes.find('\0', begin), bytes.size());
+    if (cell % 5 == 0) rows.emplace_back();
+    rows.back().push_back(bytes.substr(begin, end - begin));
+    begin = end + 1;
+  }
+  rows.back().resize(5);
+  return rows;
+}
+
+// text with each TAB a blank and each line break (CR LF, CR, LF) lineBreak.
+std::string OnOneLine(const std::string& text, const std::string& lineBreak) {
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\t') line += ' ';
+    else if (text[i] == '\r' || text[i] == '\n') {
+      line += lineBreak;
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else line += text[i];
+  }
+  return line;
+}
+
+// What the reader gives back for cells a user typed: user name and password
+// exactly, the plain fields on one line, the note's line breaks as CRs (and
+// "^", the file's note line break, too).
+Cells AsReadBack(const Cells& typed) {
+  Cells cells = SavedCells({typed})[0];
+  cells[0] = OnOneLine(cells[0], " ");
+  cells[3] = OnOneLine(cells[3], " ");
+  std::string note = OnOneLine(cells[4], "\r");
+  std::replace(note.begin(), note.end(), '^', '\r');
+  cells[4] = note;
+  return cells;
 }
 
 }  // namespace
@@ -46,5 +90,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     "one entry's line reads back to its five cells");
     }
   }
+
+  const Rows typed = TypedRows(file);
+  const std::string saved = store_format::WriteData(typed);
+  const Rows reread = store_format::ReadData(fuzz::Lines(saved, fw::Encoding::UTF8));
+  fuzz::Require(reread.size() == typed.size(), "the writer never splits a record");
+  for (size_t i = 0; i < typed.size(); ++i)
+    fuzz::Require(reread[i] == AsReadBack(typed[i]), "typed cells read back in their fields");
   return 0;
 }
