@@ -73,6 +73,13 @@ int AppendLines(fw::TextInputStream& stream, fw::Listbox& list) {
   return added;
 }
 
+// The main window loads the settings and the master password from the
+// preferences file as it opens. Chosen from the prompt's menu before the first
+// unlock, a new password or setting would be overwritten by that load and the
+// change silently lost; building the main window (locked) first loads the
+// store, so the change is made on what will be saved.
+void LoadStoreBeforeChangingSettings() { fw::Shared<Window1>(); }
+
 }  // namespace
 
 // Each handler does its one call and answers False. A window that is already
@@ -82,6 +89,7 @@ bool App::FileImport_Action() {
   return false;
 }
 bool App::FileChangepassword_Action() {
+  LoadStoreBeforeChangingSettings();
   fw::Shared<pswdWin2>().Show();
   return false;
 }
@@ -94,6 +102,7 @@ bool App::FileExport_Action() {
   return false;
 }
 bool App::FilePreferences_Action() {
+  LoadStoreBeforeChangingSettings();
   fw::Shared<prefsWin>().Show();
   return false;
 }

@@ -10,6 +10,8 @@
 #include "app/app.h"
 #include "app/menubar1.h"
 #include "dialogs/prefswin.h"
+#include "dialogs/pswdwin2.h"
+#include "framework/fw_base64.h"
 #include "framework/fw_application.h"
 #include "framework/fw_shared.h"
 #include "mainwindow/window1.h"
@@ -244,20 +246,56 @@ TEST_F(PrefsWinTest, ChoosingPreferencesAgainBringsTheOpenWindowForwardWithItsCh
 
 // Before the first unlock the main window does not exist yet: OK stores the
 // settings without building it, which would load the store behind the prompt.
-class PrefsWinBeforeUnlockTest : public ProgramTest {};
+// Both windows that change settings can be chosen from the prompt's menu
+// before the first unlock; what the user chose there must be what is saved.
+class SettingsBeforeUnlockTest : public ProgramTest {
+ protected:
+  static void Choose(const char* item) {
+    fw::Shared<MenuBar1>().Child("FileMenu")->Child(item)->Action()->trigger();
+  }
+  // Unlocks with the password, closes the main window (saving) and answers
+  // the preferences file's four lines.
+  std::vector<std::string> UnlockAndSave(const std::string& password) {
+    EnterPassword(password);
+    EXPECT_FALSE(Main().IsLocked());
+    Main().TopLevelWidget()->close();
+    ProcessEvents();
+    std::string prefs = ReadBytes(PrefsFile());
+    std::vector<std::string> lines;
+    for (size_t start = 0, end; (end = prefs.find('\r', start)) != std::string::npos; start = end + 1)
+      lines.push_back(prefs.substr(start, end - start));
+    return lines;
+  }
+};
 
-TEST_F(PrefsWinBeforeUnlockTest, OkStoresTheSettingsWithoutBuildingTheMainWindow) {
+TEST_F(SettingsBeforeUnlockTest, PreferencesChosenAtThePromptSurviveTheUnlock) {
   StartProgram();
   ASSERT_TRUE(PromptIsOpen());
-  ASSERT_FALSE(fw::SharedExists<Window1>());
-  fw::Shared<MenuBar1>().Child("FileMenu")->Child("FilePreferences")->Action()->trigger();
+  Choose("FilePreferences");
   prefsWin& w = fw::Shared<prefsWin>();
   Click(*w.RadioButton2);
   Click(*w.PushButton1);
+  ASSERT_TRUE(PromptIsOpen());
 
-  EXPECT_EQ(Application().whatToCopy, "name");
-  EXPECT_FALSE(fw::SharedExists<Window1>());
-  EXPECT_TRUE(PromptIsOpen());
+  std::vector<std::string> lines = UnlockAndSave("7294");
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[2], "name\tyes\tyes");
+}
+
+TEST_F(SettingsBeforeUnlockTest, APasswordChangedAtThePromptIsTheOneSaved) {
+  StartProgram();
+  ASSERT_TRUE(PromptIsOpen());
+  Choose("FileChangepassword");
+  pswdWin2& w = fw::Shared<pswdWin2>();
+  w.oldPswd->Text("7294");
+  w.newPswd->Text("n3w");
+  w.confirmPswd->Text("n3w");
+  Click(*w.PushButton1);
+  ASSERT_TRUE(PromptIsOpen());
+
+  std::vector<std::string> lines = UnlockAndSave("n3w");
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(fw::DecodeBase64(lines[3]), "n3w");
 }
 
 }  // namespace
