@@ -100,6 +100,29 @@ INSTANTIATE_TEST_SUITE_P(Cases, WrongPasswordTest,
                                            WrongCase{"Longer", "opensesame1"}),
                          [](const ::testing::TestParamInfo<WrongCase>& info) { return std::string(info.param.name); });
 
+struct AcceptedCase {
+  const char* name;
+  std::string pswd;  // as the preferences file holds it, and as typed
+};
+
+void PrintTo(const AcceptedCase& c, std::ostream* os) { *os << c.name; }
+
+class AcceptedPasswordTest : public PromptTest, public ::testing::WithParamInterface<AcceptedCase> {};
+
+// The typed text is compared as it stands: blanks count, letters beyond ASCII
+// match themselves, and an empty master password takes an empty field.
+TEST_P(AcceptedPasswordTest, TheStoredPasswordTypedAsItIsUnlocks) {
+  WriteBytes(PrefsFile(), "10\t20\t620\t455\r200\rpswd\tyes\tyes\r" + fw::EncodeBase64(GetParam().pswd) + "\r");
+  StartProgram();
+  Unlock(GetParam().pswd);
+  EXPECT_EQ(Application().flag, "true");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AcceptedPasswordTest,
+                         ::testing::Values(AcceptedCase{"Empty", ""}, AcceptedCase{"Blanks", " open sesame "},
+                                           AcceptedCase{"BeyondAscii", "p\xC3\xA4ssw\xC3\xB6rd \xE2\x82\xAC \xF0\x9F\x94\x91"}),
+                         [](const ::testing::TestParamInfo<AcceptedCase>& info) { return std::string(info.param.name); });
+
 TEST_F(PromptTest, CancelAtStartQuitsAndWritesNothing) {
   WriteStore();
   const std::string prefs = ReadBytes(PrefsFile());

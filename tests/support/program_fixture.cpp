@@ -39,7 +39,7 @@ pswdWin1& ProgramTest::Prompt() {
 
 void ProgramTest::EnterPassword(const std::string& password) {
   pswdWin1& prompt = Prompt();
-  QTest::keyClicks(prompt.EditField1->Widget(), QString::fromStdString(password));
+  Type(*prompt.EditField1, password);
   Click(*prompt.PushButton1);
   // A closed prompt is destroyed once the event loop runs again.
   ProcessEvents();
@@ -63,5 +63,20 @@ Window1& ProgramTest::Main() { return fw::Shared<Window1>(); }
 App& ProgramTest::Application() { return fw::Shared<App>(); }
 
 void ProgramTest::Click(fw::RectControl& control) { QTest::mouseClick(control.Widget(), Qt::LeftButton); }
+
+void ProgramTest::Type(fw::RectControl& control, const std::string& text) {
+  const QString typed = QString::fromStdString(text);
+  for (int i = 0; i < typed.size(); ++i) {
+    QChar c = typed.at(i);
+    if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+      QTest::keyClick(control.Widget(), c.toLatin1());
+      continue;
+    }
+    // A surrogate pair is one character.
+    int length = (c.isHighSurrogate() && i + 1 < typed.size()) ? 2 : 1;
+    QTest::sendKeyEvent(QTest::Click, control.Widget(), Qt::Key_unknown, typed.mid(i, length), Qt::NoModifier);
+    i += length - 1;
+  }
+}
 
 }  // namespace kavro::testing

@@ -44,6 +44,9 @@ class ProgramTest : public KavroTest {
 
   // A real left click on a control's widget.
   static void Click(fw::RectControl& control);
+  // Types UTF-8 text into a control as key presses; a character beyond ASCII
+  // comes as a key event that carries its text, as an input method sends it.
+  static void Type(fw::RectControl& control, const std::string& text);
 };
 
 }  // namespace kavro::testing
