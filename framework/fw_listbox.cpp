@@ -261,8 +261,13 @@ void Listbox::EnableDragReorder(bool value) {
 }
 
 void Listbox::GridLinesHorizontal(int style) {
+  // A style sheet for the items takes over their whole look: without the
+  // selected state's own rule, an unfocused list draws its selected row's
+  // text in the highlight's text colour on no highlight, white on white.
   Tree()->setStyleSheet(style == 0 ? QString()
-                                   : QStringLiteral("QTreeView::item { border-bottom: 1px solid #d8d8d8; }"));
+                                   : QStringLiteral("QTreeView::item { border-bottom: 1px solid #d8d8d8; }"
+                                                    "QTreeView::item:selected { background: palette(highlight);"
+                                                    " color: palette(highlighted-text); }"));
 }
 
 void Listbox::RaiseChange() {

@@ -337,3 +337,33 @@ TEST_F(ListboxTest, DragReorderMovesRowsBetweenRowsOnlySoTheListStaysFlat) {
 }
 
 }  // namespace
+
+namespace {
+
+// The selected row's text stands out from its background, with the list
+// focused or not, grid lines or none: the user sees which entry is selected.
+TEST_F(ListboxTest, TheSelectedRowStaysReadable) {
+  for (int gridLines : {0, 2}) {
+    for (bool focused : {true, false}) {
+      SCOPED_TRACE("grid lines " + std::to_string(gridLines) + (focused ? ", focused" : ", not focused"));
+      configure = [gridLines](fw::Listbox& list) { list.GridLinesHorizontal(gridLines); };
+      fw::Listbox& list = FocusedList();
+      AddRows({"Bank", "Mail"});
+      list.ListIndex(1);
+      if (!focused) Tree()->clearFocus();
+
+      QRect row = Tree()->visualItemRect(Tree()->topLevelItem(1)).adjusted(0, 0, 0, -2);
+      QImage shot = Tree()->viewport()->grab(row).toImage();
+      QColor back = shot.pixelColor(shot.width() - 1, 0);
+      int inked = 0;
+      for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+          if (shot.pixelColor(x, y) != back) ++inked;
+      EXPECT_GT(inked, 20) << "the selected row shows no text";
+      EXPECT_NE(back, Tree()->palette().color(QPalette::Base)) << "the selected row is not marked";
+      fw::testing::ResetFramework();
+    }
+  }
+}
+
+}  // namespace
