@@ -71,6 +71,24 @@ void AssignUtf8(std::string& out, const QString& text, QStringEncoder& toUtf8) {
 
 constexpr Qt::ItemFlags kRowFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
 
+// A row whose cells in hidden columns show nowhere: not in the view and not to
+// screen readers or any other accessibility client, which would otherwise read
+// them from the toolkit's model (the main window keeps the passwords there,
+// also while the store is locked). The list itself reads them with CellText.
+class RowItem : public QTreeWidgetItem {
+ public:
+  using QTreeWidgetItem::QTreeWidgetItem;
+  QVariant data(int column, int role) const override {
+    const QTreeWidget* tree = treeWidget();
+    if (tree != nullptr && tree->isColumnHidden(column)) return {};
+    return QTreeWidgetItem::data(column, role);
+  }
+};
+
+QString CellText(const QTreeWidgetItem* item, int column) {
+  return item->QTreeWidgetItem::data(column, Qt::DisplayRole).toString();
+}
+
 }  // namespace
 
 Listbox::Listbox(Window& window, const std::string& name)
@@ -146,7 +164,7 @@ void Listbox::InitialValue(const std::string& text) {
 }
 
 void Listbox::AddRow(const std::string& text) {
-  auto* item = new QTreeWidgetItem(QStringList{qt::ToQ(text)});
+  auto* item = new RowItem(QStringList{qt::ToQ(text)});
   item->setFlags(kRowFlags);
   Tree()->addTopLevelItem(item);
   lastIndex_ = Tree()->topLevelItemCount() - 1;
@@ -159,7 +177,7 @@ void Listbox::AddRows(const std::vector<std::vector<std::string>>& rows) {
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows.size()));
   for (const auto& cells : rows) {
-    auto* item = new QTreeWidgetItem();
+    auto* item = new RowItem();
     // The last column first: the item makes room for every column at once.
     for (size_t column = cells.size(); column-- > 0;)
       item->setText(static_cast<int>(column), qt::ToQ(cells[column]));
@@ -198,7 +216,7 @@ const std::vector<std::string>& Listbox::FirstColumn() const {
     int count = ListCount();
     firstColumn_.clear();
     firstColumn_.reserve(static_cast<size_t>(count));
-    for (int row = 0; row < count; ++row) firstColumn_.push_back(qt::FromQ(Tree()->topLevelItem(row)->text(0)));
+    for (int row = 0; row < count; ++row) firstColumn_.push_back(qt::FromQ(CellText(Tree()->topLevelItem(row), 0)));
     firstColumnValid_ = true;
   }
   return firstColumn_;
@@ -207,7 +225,7 @@ const std::vector<std::string>& Listbox::FirstColumn() const {
 std::string Listbox::Cell(int row, int column) const {
   if (row < 0 || row >= ListCount() || column < 0 || column >= ColumnCount())
     throw OutOfBoundsException("cell index out of bounds");
-  return qt::FromQ(Tree()->topLevelItem(row)->text(column));
+  return qt::FromQ(CellText(Tree()->topLevelItem(row), column));
 }
 
 void Listbox::RowCells(int row, int columns, std::vector<std::string>& cells) const {
@@ -222,7 +240,7 @@ void Listbox::RowCells(int row, int columns, std::vector<std::string>& cells) co
       cell.clear();
       continue;
     }
-    AssignUtf8(cell, item->text(column), toUtf8);
+    AssignUtf8(cell, CellText(item, column), toUtf8);
   }
 }
 

@@ -1,5 +1,6 @@
 // The list box: rows, cells and columns, the heading, the selection and its
 // Change event, the keyboard and the reordering of rows.
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QTest>
@@ -364,6 +365,49 @@ TEST_F(ListboxTest, TheSelectedRowStaysReadable) {
       fw::testing::ResetFramework();
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The cells of hidden columns (the main window keeps user names and passwords
+// there) reach the program through Cell but no screen reader or other
+// accessibility client; the shown column reads as always.
+TEST_F(ListboxTest, HiddenColumnsGiveAccessibilityNothingToRead) {
+  configure = [](fw::Listbox& list) {
+    list.ColumnCount(3);
+    list.ColumnWidths("*,0,0");
+  };
+  fw::Listbox& list = List();
+  list.AddRow("Bank");
+  list.Cell(0, 1, "ann");
+  list.Cell(0, 2, "s3cret");
+  list.AddRows({{"Mail", "bob", "hunter2"}});
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Tree()->window()));
+
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(Tree());
+  ASSERT_NE(view, nullptr);
+  QAccessibleTableInterface* table = view->tableInterface();
+  ASSERT_NE(table, nullptr);
+  for (int row = 0; row < 2; ++row) {
+    SCOPED_TRACE(row);
+    QAccessibleInterface* shown = table->cellAt(row, 0);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->text(QAccessible::Name), row == 0 ? "Bank" : "Mail");
+    for (int column = 1; column < 3; ++column) {
+      if (QAccessibleInterface* hidden = table->cellAt(row, column)) {
+        EXPECT_EQ(hidden->text(QAccessible::Name), "") << column;
+        EXPECT_EQ(hidden->text(QAccessible::Description), "") << column;
+      }
+      EXPECT_FALSE(Tree()->model()->index(row, column).data(Qt::DisplayRole).isValid()) << column;
+    }
+  }
+  EXPECT_EQ(list.Cell(0, 2), "s3cret");
+  EXPECT_EQ(list.Cell(1, 1), "bob");
+  std::vector<std::string> cells;
+  list.RowCells(1, 3, cells);
+  EXPECT_EQ(cells, (std::vector<std::string>{"Mail", "bob", "hunter2"}));
 }
 
 }  // namespace

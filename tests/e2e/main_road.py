@@ -21,7 +21,7 @@ import time
 from pathlib import Path
 
 from desktop import (Atspi, Failure, GLib, Program, children, click, close_box,
-                     descendants, enabled, extents, find, focus, key,
+                     describe, descendants, enabled, extents, find, focus, key,
                      message_boxes, name, role, showing, text_of,
                      type_text)
 from first_run import first_run, prompts
@@ -178,6 +178,13 @@ def second_session(program, before):
     program.wait_for("the entry in the fields",
                      lambda: all(text_of(field(window, label)) == value
                                  for label, value in want.items()))
+    # A screen reader, or any other accessibility client, reads the password
+    # nowhere: not from the masked field, not from the list's hidden columns.
+    secret = ENTRY["Password"]
+    leaks = [describe(d) for d in descendants(window)
+             if secret in name(d) or secret in text_of(d)]
+    if leaks:
+        raise Failure(f"the password can be read from {', '.join(leaks)}")
 
     # The window opens one pixel wider than it was saved, so that the split
     # view lays its panes out again; the preferences record it as it is now.
