@@ -177,11 +177,11 @@ void Listbox::AddRows(const std::vector<std::vector<std::string>>& rows) {
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows.size()));
   for (const auto& cells : rows) {
-    auto* item = new RowItem();
-    // The last column first: the item makes room for every column at once.
-    for (size_t column = cells.size(); column-- > 0;)
-      item->setText(static_cast<int>(column), qt::ToQ(cells[column]));
-    if (cells.empty()) item->setText(0, QString());
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(std::max<size_t>(cells.size(), 1)));
+    for (const std::string& cell : cells) texts << qt::ToQ(cell);
+    if (texts.isEmpty()) texts << QString();
+    auto* item = new RowItem(texts);
     item->setFlags(kRowFlags);
     items << item;
   }
