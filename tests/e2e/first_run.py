@@ -4,9 +4,10 @@
 Starts kavro2 with an empty home and checks, as a user and a screen reader
 see it, that it greets with the welcome message before anything else, that
 Return dismisses the message, and that no store file is written on the way.
-Then starts it with a preferences file it cannot read, and checks that it
-says so, ends with a failure status once the message is dismissed, and
-leaves the file as it was.
+Then, after the welcome, Escape in the password prompt ends the run with
+status 0 and writes nothing. Then starts it with a preferences file it
+cannot read, and checks that it says so, ends with a failure status once the
+message is dismissed, and leaves the file as it was.
 
 Usage: first_run.py PATH/TO/kavro2
 
@@ -21,8 +22,9 @@ import tempfile
 import time
 from pathlib import Path
 
-from desktop import (TIMEOUT, Atspi, Failure, GLib, Program, descendants, lines,
-                     message_boxes, name, press_return, role, showing)
+from desktop import (TIMEOUT, Atspi, Failure, GLib, Program, descendants, focus,
+                     key, lines, message_boxes, name, press_return, role,
+                     showing)
 
 WELCOME = "\n".join([
     "Welcome to Kavro 2.0",
@@ -100,6 +102,21 @@ def first_run(program):
         raise Failure(f"the program exited ({program.proc.returncode})")
 
 
+def cancel_at_start(program):
+    first_run(program)
+    prompt = program.wait_for("password prompt", lambda: prompts(program))[0]
+    # Escape is the prompt's Cancel: the run ends as a success, and a store
+    # that was never unlocked is not written.
+    focus(program, prompt)
+    key("Escape")
+    status = program.wait_for_exit("after Cancel in the prompt")
+    if status != 0:
+        raise Failure(f"the program ended with status {status}, not 0")
+    written = [str(p) for f in STORE_FILES for p in program.home.rglob(f)]
+    if written:
+        raise Failure(f"Cancel wrote store files: {', '.join(written)}")
+
+
 def unreadable_preferences(config):
     # A folder where the file should be: unreadable even to root, as CI runs.
     (config / "Kavro2.prefs").mkdir()
@@ -129,6 +146,8 @@ def unreadable_store(program):
 SCENARIOS = [
     ("first run", None, first_run,
      "welcome message shown and dismissed; no store file written"),
+    ("cancel at start", None, cancel_at_start,
+     "the prompt's Cancel ended the run with status 0, nothing written"),
     ("unreadable store", unreadable_preferences, unreadable_store,
      "told which file, ended with status 1, nothing written"),
 ]
