@@ -273,6 +273,26 @@ TEST_F(PromptTest, LockingWithARowSelectedEmptiesTheFields) {
   EXPECT_FALSE(w.delBtn->Enabled());
 }
 
+// The right password opens the main window, which reads the store: a data file
+// it cannot read ends the run there, and nothing is saved over either file.
+TEST_F(PromptTest, AStoreThatCannotBeReadIsNeitherUnlockedNorOverwritten) {
+  WriteStore();
+  std::filesystem::remove(DataFile());
+  std::filesystem::create_directory(DataFile());
+  const std::string prefs = ReadBytes(PrefsFile());
+  StartProgram();
+
+  EnterPassword("opensesame");
+
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].text.find(DataFile().string()), std::string::npos) << dialogs.messages[0].text;
+  EXPECT_TRUE(fw::HasQuit());
+  EXPECT_FALSE(PromptIsOpen());
+  EXPECT_EQ(ReadBytes(PrefsFile()), prefs);
+  EXPECT_TRUE(std::filesystem::is_directory(DataFile()));
+  EXPECT_TRUE(std::filesystem::is_empty(DataFile()));
+}
+
 // Cancel quits also when the lock button opened the prompt; the password was
 // accepted in this run, so the store is written as at every close.
 TEST_F(PromptTest, CancelFromTheLockButtonQuitsAndWritesTheStore) {
