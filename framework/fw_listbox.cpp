@@ -54,12 +54,13 @@ class ListWidget : public QTreeWidget {
 
 // text as UTF-8 into out, reusing out's storage. Most cells are ASCII,
 // copied character by character; any other text goes through the encoder.
-void AssignUtf8(std::string& out, const QString& text, QStringEncoder& toUtf8) {
+void AssignUtf8(std::string& out, const QString& text) {
   const qsizetype length = text.size();
   const QChar* chars = text.constData();
   out.resize(static_cast<size_t>(length));
   for (qsizetype i = 0; i < length; ++i) {
     if (chars[i].unicode() >= 0x80) {
+      QStringEncoder toUtf8(QStringEncoder::Utf8);
       out.resize(static_cast<size_t>(toUtf8.requiredSpace(length)));
       char* end = toUtf8.appendToBuffer(out.data(), text);
       out.resize(static_cast<size_t>(end - out.data()));
@@ -233,14 +234,13 @@ void Listbox::RowCells(int row, int columns, std::vector<std::string>& cells) co
   const QTreeWidgetItem* item = Tree()->topLevelItem(row);
   const int held = std::min(columns, ColumnCount());
   cells.resize(static_cast<size_t>(std::max(columns, 0)));
-  QStringEncoder toUtf8(QStringEncoder::Utf8);
   for (int column = 0; column < columns; ++column) {
     std::string& cell = cells[static_cast<size_t>(column)];
     if (column >= held) {
       cell.clear();
       continue;
     }
-    AssignUtf8(cell, CellText(item, column), toUtf8);
+    AssignUtf8(cell, CellText(item, column));
   }
 }
 
