@@ -5,9 +5,11 @@
 
 #include "framework/fw_rectcontrol.h"
 
-class QTreeWidget;
+class QTreeView;
 
 namespace fw {
+
+class ListRows;
 
 // A list of rows with one or more text columns. Rows and columns count from 0;
 // every change of the selection, by the user or by assigning ListIndex, raises Change.
@@ -34,6 +36,8 @@ class Listbox : public RectControl {
   // the list rather than one per row and cell. An empty row has an empty first
   // cell; a row with more cells than the list has columns is out of bounds.
   void AddRows(const std::vector<std::vector<std::string>>& rows);
+  // The same, taking the rows' strings over instead of copying them.
+  void AddRows(std::vector<std::vector<std::string>>&& rows);
   int LastIndex() const { return lastIndex_; }
   void RemoveRow(int row);
   void DeleteAllRows();
@@ -46,6 +50,9 @@ class Listbox : public RectControl {
   // over many rows reuses their storage instead of allocating for every cell.
   void RowCells(int row, int columns, std::vector<std::string>& cells) const;
   void Cell(int row, int column, const std::string& text);
+  // Every row's cells, for reading all of them at once without a copy. A row
+  // may hold fewer cells than the list has columns: the missing ones are empty.
+  const std::vector<std::vector<std::string>>& Rows() const;
 
   int ListIndex() const;
   void ListIndex(int row);
@@ -70,14 +77,13 @@ class Listbox : public RectControl {
   virtual bool Event_KeyDown(const std::string& key);
 
  private:
-  QTreeWidget* Tree() const;
+  QTreeView* Tree() const;
   void ApplyColumnWidths();
+  void CheckCell(int row, int column) const;
 
-  // The first column's texts as the program's strings, so that a search over
-  // every row (typing into the list) converts nothing. Rebuilt after any change.
-  const std::vector<std::string>& FirstColumn() const;
-  mutable std::vector<std::string> firstColumn_;
-  mutable bool firstColumnValid_ = false;
+  // The rows' cells as the program's strings: the view shows them through
+  // this model, and reading or searching them converts nothing.
+  ListRows* rows_;
 
   bool inKeyDown_ = false;
   bool keyDownChoseSelection_ = false;

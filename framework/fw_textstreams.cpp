@@ -1,6 +1,7 @@
 #include "framework/fw_textstreams.h"
 
 #include <QSaveFile>
+#include <algorithm>
 
 namespace fw {
 
@@ -8,8 +9,10 @@ TextInputStream::TextInputStream(std::string bytes) : bytes_(std::move(bytes)) {
 
 std::string TextInputStream::ReadLine() {
   if (EndOfFile()) return "";
-  size_t end = bytes_.find_first_of("\r\n", position_);
-  if (end == std::string::npos) end = bytes_.size();
+  // One pass over the bytes; find_first_of would search its set for each.
+  const auto lineEnd = std::find_if(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), bytes_.end(),
+                                    [](char c) { return c == '\r' || c == '\n'; });
+  const size_t end = static_cast<size_t>(lineEnd - bytes_.begin());
   std::string line = bytes_.substr(position_, end - position_);
   position_ = end;
   if (position_ < bytes_.size() && bytes_[position_] == '\r') ++position_;

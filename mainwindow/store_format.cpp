@@ -74,9 +74,12 @@ std::vector<std::string> SplitFields(const std::string& line) {
 // shifts the fields after it.
 void AppendOnOneLine(std::string& out, std::string_view text, char lineBreak) {
   while (!text.empty()) {
-    size_t special = text.find_first_of("\t\r\n");
+    // One pass over the bytes; find_first_of would search its set for each.
+    const auto found =
+        std::find_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; });
+    const size_t special = static_cast<size_t>(found - text.begin());
     out.append(text.substr(0, special));
-    if (special == std::string_view::npos) return;
+    if (found == text.end()) return;
     char c = text[special];
     out += c == '\t' ? ' ' : lineBreak;
     bool crLf = c == '\r' && special + 1 < text.size() && text[special + 1] == '\n';

@@ -57,29 +57,12 @@ std::vector<std::string> ReadAllLines(fw::TextInputStream& stream) {
   return lines;
 }
 
-void AppendRows(fw::Listbox& list, const std::vector<std::vector<std::string>>& rows) {
-  for (const std::vector<std::string>& cells : rows) {
-    int count = static_cast<int>(cells.size());
-    if (list.ColumnCount() < count) list.ColumnCount(count);
-    list.AddRow(cells[0]);
-    int row = list.LastIndex();
-    for (int column = 1; column < count; ++column) list.Cell(row, column, cells[static_cast<size_t>(column)]);
-    fw::CooperativeYield();
-  }
-}
-
-std::vector<std::vector<std::string>> ListRows(const fw::Listbox& list) {
-  int count = list.ListCount();
-  std::vector<std::vector<std::string>> rows;
-  rows.reserve(static_cast<size_t>(count));
-  for (int row = 0; row < count; ++row) {
-    std::vector<std::string> cells;
-    cells.reserve(5);
-    for (int column = 0; column < 5; ++column) cells.push_back(list.Cell(row, column));
-    rows.push_back(std::move(cells));
-    fw::CooperativeYield();
-  }
-  return rows;
+// Adds the rows all at once, widening the list for a row with more fields.
+void AppendRows(fw::Listbox& list, std::vector<std::vector<std::string>> rows) {
+  size_t widest = 0;
+  for (const std::vector<std::string>& cells : rows) widest = std::max(widest, cells.size());
+  if (list.ColumnCount() < static_cast<int>(widest)) list.ColumnCount(static_cast<int>(widest));
+  list.AddRows(std::move(rows));
 }
 
 // Replaces the file with the text that content gives, or leaves it as it was.
@@ -182,7 +165,7 @@ void Window1::loadPrefs() {
 
 std::optional<StoreWriteFailure> Window1::savePrefs() {
   // The entries first: a preferences file is never saved ahead of them.
-  auto entries = [this] { return store_format::WriteData(ListRows(*ListBox1)); };
+  auto entries = [this] { return store_format::WriteData(ListBox1->Rows()); };
   if (auto failure = WriteWhole(StoreFile(kDataFileName), entries)) return failure;
   App& app = fw::Shared<App>();
   store_format::Prefs prefs;

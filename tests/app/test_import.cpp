@@ -1,7 +1,7 @@
 // Import: the open dialog, the test of the first line, one entry per line
 // whatever ends the lines, the column count growing, the labels and the
 // message; old Mac Roman files read as text; unreadable files reported.
-#include <QTreeWidget>
+#include <QTreeView>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -144,7 +144,7 @@ TEST_F(ImportTest, LaterLinesAreNotTestedAndWiderOnesAddColumnsThatStayHidden) {
                                           {"last", "u", "p", "url", "note", "", ""}}));
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{Added(5)});
   // The list still shows the description alone.
-  auto* tree = qobject_cast<QTreeWidget*>(List().Widget());
+  auto* tree = qobject_cast<QTreeView*>(List().Widget());
   ASSERT_NE(tree, nullptr);
   for (int column = 1; column < 7; ++column) EXPECT_TRUE(tree->isColumnHidden(column)) << column;
 }

@@ -2,7 +2,7 @@
 // The main window as a user works it: entries in the data file before the
 // program starts, clicks on rows and buttons, keys into the fields.
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -38,10 +38,10 @@ inline Entry Fields(const Window1& w) {
 }
 
 inline void ClickRow(const Window1& w, int row) {
-  auto* tree = static_cast<QTreeWidget*>(w.ListBox1->Widget());
-  QTreeWidgetItem* item = tree->topLevelItem(row);
-  tree->scrollToItem(item);
-  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+  auto* tree = static_cast<QTreeView*>(w.ListBox1->Widget());
+  const QModelIndex item = tree->model()->index(row, 0);
+  tree->scrollTo(item);
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(item).center());
 }
 
 // Replaces what the field holds as a user does: select all, delete, type.

@@ -4,7 +4,7 @@
 // edges; the anchors as the window is resized; Tab, Return and Escape.
 #include <QApplication>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 #include <map>
 #include <string>
@@ -245,7 +245,7 @@ TEST_F(Window1LayoutTest, AScreenReaderNamesEachEntryFieldByItsLabel) {
 TEST_F(Window1LayoutTest, TheListShowsOnlyTheDescriptionUnderItsHeadingAndRowsCanBeDragged) {
   Window1& w = OpenWindow1();
   TypeAheadListBox& list = *w.ListBox1;
-  auto* tree = static_cast<QTreeWidget*>(list.Widget());
+  auto* tree = static_cast<QTreeView*>(list.Widget());
 
   EXPECT_EQ(list.ListCount(), 0);
   EXPECT_EQ(list.ColumnCount(), 5);
