@@ -8,6 +8,7 @@
 #include "dialogs/control_table.h"
 #include "framework/fw_shared.h"
 #include "framework/fw_url.h"
+#include "framework/fw_window_properties.h"
 
 namespace {
 
@@ -41,6 +42,13 @@ constexpr fw::Color kBlack{0, 0, 0};
 constexpr fw::Color kBlue{0, 0, 255};
 constexpr fw::Color kWhite{255, 255, 255};
 
+constexpr fw::WindowProperties kWindow{
+    .title = "Kavro2", .width = 380, .height = 310,
+    .minWidth = 64, .minHeight = 64, .maxWidth = 32000, .maxHeight = 32000,
+    .placement = 0, .frame = 0, .hasBackColor = true, .backColor = kWhite,
+    .closeButton = true, .resizeable = false, .liveResize = false, .maximizeButton = false, .minimizeButton = true,
+    .visible = true, .menuBarVisible = true};
+
 // "www.example.org" of "http://www.example.org/kavro".
 std::string HostOf(const std::string& url) {
   std::string::size_type start = url.find("://");
@@ -56,26 +64,7 @@ void Hover(fw::StaticText& link, bool over) {
 
 }  // namespace
 
-void aboutWin::Layout() {
-  Title("Kavro2");
-  Width(380);
-  Height(310);
-  MinWidth(64);
-  MinHeight(64);
-  MaxWidth(32000);
-  MaxHeight(32000);
-  Placement(0);
-  Frame(0);
-  HasBackColor(true);
-  BackColor(kWhite);
-  Visible(true);
-  MenuBarVisible(true);
-  CloseButton(true);
-  Resizeable(false);
-  LiveResize(false);
-  MaximizeButton(false);
-  MinimizeButton(true);
-}
+void aboutWin::Layout() { fw::ApplyProperties(*this, kWindow); }
 
 void aboutWin::CreateControls() { CreateControls0(); }
 

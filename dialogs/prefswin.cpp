@@ -8,6 +8,7 @@
 #include "app/pictures.h"
 #include "dialogs/control_table.h"
 #include "framework/fw_shared.h"
+#include "framework/fw_window_properties.h"
 #include "mainwindow/window1.h"
 
 namespace {
@@ -36,6 +37,13 @@ const std::array<dialogs::ControlRow<prefsWin>, 10> kControls{{
 constexpr fw::Color kBlack{0, 0, 0};
 constexpr fw::Color kWhite{255, 255, 255};
 
+constexpr fw::WindowProperties kWindow{
+    .title = "Untitled", .width = 380, .height = 336,
+    .minWidth = 64, .minHeight = 64, .maxWidth = 32000, .maxHeight = 32000,
+    .placement = 0, .frame = 8, .hasBackColor = false, .backColor = kWhite,
+    .closeButton = true, .resizeable = false, .liveResize = false, .maximizeButton = false, .minimizeButton = true,
+    .visible = true, .menuBarVisible = true};
+
 // The eye picture takes 25 pixels beside the password field.
 constexpr int kEyeRoom = 25;
 
@@ -54,26 +62,7 @@ void ApplyShowPswdToMainWindow() {
 
 }  // namespace
 
-void prefsWin::Layout() {
-  Title("Untitled");
-  Width(380);
-  Height(336);
-  MinWidth(64);
-  MinHeight(64);
-  MaxWidth(32000);
-  MaxHeight(32000);
-  Placement(0);
-  Frame(8);
-  HasBackColor(false);
-  BackColor(kWhite);
-  Visible(true);
-  MenuBarVisible(true);
-  CloseButton(true);
-  Resizeable(false);
-  LiveResize(false);
-  MaximizeButton(false);
-  MinimizeButton(true);
-}
+void prefsWin::Layout() { fw::ApplyProperties(*this, kWindow); }
 
 void prefsWin::CreateControls() { CreateControls0(); }
 

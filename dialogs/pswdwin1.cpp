@@ -4,9 +4,17 @@
 #include "app/pictures.h"
 #include "framework/fw_application.h"
 #include "framework/fw_shared.h"
+#include "framework/fw_window_properties.h"
 #include "mainwindow/window1.h"
 
 namespace {
+
+constexpr fw::WindowProperties kWindow{
+    .title = "Password...", .width = 413, .height = 161,
+    .minWidth = 64, .minHeight = 64, .maxWidth = 32000, .maxHeight = 32000,
+    .placement = 0, .frame = 1, .hasBackColor = true, .backColor = {255, 255, 255},
+    .closeButton = false, .resizeable = false, .liveResize = false, .maximizeButton = false, .minimizeButton = true,
+    .visible = true, .menuBarVisible = true};
 
 // Every control of the prompt keeps its distance to the top left corner.
 template <class C>
@@ -27,26 +35,7 @@ fw::StaticText& Label(fw::Window& window, const std::string& name, const std::st
 
 }  // namespace
 
-void pswdWin1::Layout() {
-  Title("Password...");
-  Width(413);
-  Height(161);
-  MinWidth(64);
-  MinHeight(64);
-  MaxWidth(32000);
-  MaxHeight(32000);
-  Frame(1);
-  Placement(0);
-  HasBackColor(true);
-  BackColor(fw::RGB(255, 255, 255));
-  CloseButton(false);
-  Resizeable(false);
-  LiveResize(false);
-  MaximizeButton(false);
-  MinimizeButton(true);
-  Visible(true);
-  MenuBarVisible(true);
-}
+void pswdWin1::Layout() { fw::ApplyProperties(*this, kWindow); }
 
 void pswdWin1::CreateControls() { CreateControls0(); }
 

@@ -10,6 +10,7 @@
 #include "framework/fw_dialogs.h"
 #include "framework/fw_shared.h"
 #include "framework/fw_strings.h"
+#include "framework/fw_window_properties.h"
 
 namespace {
 
@@ -35,6 +36,13 @@ const std::array<dialogs::ControlRow<pswdWin2>, 10> kControls{{
 constexpr fw::Color kBlack{0, 0, 0};
 constexpr fw::Color kWhite{255, 255, 255};
 
+constexpr fw::WindowProperties kWindow{
+    .title = "Untitled", .width = 409, .height = 221,
+    .minWidth = 64, .minHeight = 64, .maxWidth = 32000, .maxHeight = 32000,
+    .placement = 0, .frame = 8, .hasBackColor = true, .backColor = kWhite,
+    .closeButton = true, .resizeable = false, .liveResize = false, .maximizeButton = false, .minimizeButton = true,
+    .visible = true, .menuBarVisible = true};
+
 void StylePasswordField(fw::TextField& field) {
   field.Password(true);
   field.TextColor(kBlack);
@@ -57,26 +65,7 @@ std::string NotConfirmedMessage() {
 
 }  // namespace
 
-void pswdWin2::Layout() {
-  Title("Untitled");
-  Width(409);
-  Height(221);
-  MinWidth(64);
-  MinHeight(64);
-  MaxWidth(32000);
-  MaxHeight(32000);
-  Frame(8);
-  Placement(0);
-  HasBackColor(true);
-  BackColor(kWhite);
-  CloseButton(true);
-  Resizeable(false);
-  LiveResize(false);
-  MaximizeButton(false);
-  MinimizeButton(true);
-  Visible(true);
-  MenuBarVisible(true);
-}
+void pswdWin2::Layout() { fw::ApplyProperties(*this, kWindow); }
 
 void pswdWin2::CreateControls() { CreateControls0(); }
 

@@ -9,6 +9,7 @@
 #include "app/pictures.h"
 #include "framework/fw_color.h"
 #include "framework/fw_shared.h"
+#include "framework/fw_window_properties.h"
 #include "mainwindow/window1.h"
 
 namespace {
@@ -107,6 +108,13 @@ void ApplyRow(Window1& window, const ControlRow& row) {
 constexpr fw::Color kBlack{0, 0, 0};
 constexpr fw::Color kWhite{255, 255, 255};
 
+constexpr fw::WindowProperties kWindow{
+    .title = "Kavro2", .width = 620, .height = 455,
+    .minWidth = 450, .minHeight = 300, .maxWidth = 32000, .maxHeight = 32000,
+    .placement = 2, .frame = 0, .hasBackColor = false, .backColor = kWhite,
+    .closeButton = true, .resizeable = true, .liveResize = true, .maximizeButton = false, .minimizeButton = true,
+    .visible = true, .menuBarVisible = true};
+
 void StyleEntryField(fw::TextEdit& field) {
   field.TextColor(kBlack);
   field.BackColor(kWhite);
@@ -141,22 +149,7 @@ Window1::Window1() = default;
 
 void Window1::Layout() {
   MenuBar(&fw::Shared<MenuBar1>());
-  Title("Kavro2");
-  Width(620);
-  Height(455);
-  MinWidth(450);
-  MinHeight(300);
-  MaxWidth(32000);
-  MaxHeight(32000);
-  Placement(2);
-  Frame(0);
-  Resizeable(true);
-  LiveResize(true);
-  CloseButton(true);
-  MinimizeButton(true);
-  MaximizeButton(false);
-  HasBackColor(false);
-  Visible(true);
+  fw::ApplyProperties(*this, kWindow);
 }
 
 void Window1::CreateControls() { CreateControls0(); }
