@@ -1,13 +1,9 @@
 #include "framework/fw_base64.h"
 
-#include <QByteArray>
+#include <array>
 
 namespace fw {
 namespace {
-
-QByteArray RawBytes(const std::string& bytes) {
-  return QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 std::string BreakIntoLines(const std::string& text, size_t width) {
   std::string lines;
@@ -18,10 +14,19 @@ std::string BreakIntoLines(const std::string& text, size_t width) {
   return lines;
 }
 
+constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// Each byte's value as a Base64 letter; -1 for a byte outside the alphabet.
+constexpr std::array<signed char, 256> kValues = [] {
+  std::array<signed char, 256> values{};
+  values.fill(-1);
+  for (int i = 0; i < 64; ++i) values[static_cast<unsigned char>(kAlphabet[i])] = static_cast<signed char>(i);
+  return values;
+}();
+
 // Straight into the string: the store encodes two values per entry, and a
 // QByteArray in between would cost two allocations and a copy for each.
 std::string OneLine(const std::string& bytes) {
-  static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
   std::string text((bytes.size() + 2) / 3 * 4, '=');
   const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   char* out = text.data();
@@ -51,8 +56,40 @@ std::string EncodeBase64(const std::string& bytes, int lineWidth) {
 }
 
 std::string DecodeBase64(const std::string& text) {
-  // Qt's lenient mode is the one that skips the line breaks of wrapped text.
-  return QByteArray::fromBase64(RawBytes(text)).toStdString();
+  // As Qt's lenient decoder: every character outside the alphabet ("=" and
+  // line breaks included) is skipped, and the bits left over at the end are
+  // dropped. Written out here to decode straight into the string.
+  std::string bytes(text.size() / 4 * 3 + 3, '\0');
+  const auto* in = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t size = text.size();
+  size_t i = 0, out = 0;
+  unsigned bits = 0;
+  int held = 0;
+  while (true) {
+    // Whole groups of four letters, nearly all of the text, three bytes at once.
+    while (held == 0 && i + 4 <= size) {
+      const int a = kValues[in[i]], b = kValues[in[i + 1]], c = kValues[in[i + 2]], d = kValues[in[i + 3]];
+      if ((a | b | c | d) < 0) break;
+      const unsigned group = unsigned(a) << 18 | unsigned(b) << 12 | unsigned(c) << 6 | unsigned(d);
+      bytes[out] = static_cast<char>(group >> 16);
+      bytes[out + 1] = static_cast<char>(group >> 8);
+      bytes[out + 2] = static_cast<char>(group);
+      out += 3;
+      i += 4;
+    }
+    if (i >= size) break;
+    const int value = kValues[in[i++]];
+    if (value < 0) continue;
+    bits = (bits << 6) | static_cast<unsigned>(value);
+    held += 6;
+    if (held >= 8) {
+      held -= 8;
+      bytes[out++] = static_cast<char>(bits >> held);
+      bits &= (1u << held) - 1;
+    }
+  }
+  bytes.resize(out);
+  return bytes;
 }
 
 }  // namespace fw

@@ -18,6 +18,8 @@ std::string TextInputStream::ReadLine() {
   if (position_ < bytes_.size() && bytes_[position_] == '\r') ++position_;
   // An LF alone, or the LF of a CR LF.
   if (position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
+  // A line that is UTF-8 already, as nearly every line is, needs no copy.
+  if (encoding_ == fw::Encoding::None || (encoding_ == fw::Encoding::UTF8 && IsValidUTF8(line))) return line;
   return ToUTF8(line, encoding_);
 }
 
