@@ -5,24 +5,24 @@
 #include <array>
 
 #include "app/pictures.h"
-#include "dialogs/control_table.h"
+#include "framework/fw_control_table.h"
 #include "framework/fw_shared.h"
 #include "framework/fw_url.h"
 #include "framework/fw_window_properties.h"
 
 namespace {
 
-using dialogs::Create;
-using dialogs::kNoText;
-using dialogs::kSystem;
+using fw::Create;
+using fw::kNoText;
+using fw::kSystemFont;
 
 // The author's addresses, on the domain reserved for examples.
 constexpr const char* kAuthorEmail = "kavro@example.org";
 constexpr const char* kAuthorWebSite = "http://www.example.org/kavro";
 
 // clang-format off
-const std::array<dialogs::ControlRow<aboutWin>, 9> kControls{{
-  {"GroupBox1",    Create<&aboutWin::GroupBox1>,    "",          20,  20,  340, 270, 8, "",                      kSystem},
+const std::array<fw::ControlRow, 9> kControls{{
+  {"GroupBox1",    Create<&aboutWin::GroupBox1>,    "",          20,  20,  340, 270, 8, "",                      kSystemFont},
   {"StaticText2",  Create<&aboutWin::StaticText2>,  "GroupBox1", 115, 62,  225, 32,  0, "Version 2.3\rMay 26, 2010", {"System", 12}},
   {"StaticText1",  Create<&aboutWin::StaticText1>,  "GroupBox1", 115, 38,  225, 20,  1, "Kavro2",                {"Verdana", 24, true}},
   {"Canvas1",      Create<&aboutWin::Canvas1>,      "GroupBox1", 40,  30,  64,  64,  2, nullptr,                 kNoText},
@@ -32,7 +32,7 @@ const std::array<dialogs::ControlRow<aboutWin>, 9> kControls{{
    "never forget your passwords again!",                                                                      {"System", 11}},
   {"StaticText4",  Create<&aboutWin::StaticText4>,  "",          40,  249, 300, 16,  4, kAuthorEmail,            {"System", 12}},
   {"StaticText5",  Create<&aboutWin::StaticText5>,  "",          40,  268, 300, 16,  5, kAuthorWebSite,          {"System", 12}},
-  {"BevelButton1", Create<&aboutWin::BevelButton1>, "",          40,  189, 300, 42,  6, "",                      kSystem},
+  {"BevelButton1", Create<&aboutWin::BevelButton1>, "",          40,  189, 300, 42,  6, "",                      kSystemFont},
   {"StaticText6",  Create<&aboutWin::StaticText6>,  "",          40,  173, 303, 18,  7,
    "This application is free, but donate via PayPal if you'd like. ;-)",                                     {"System", 10}},
 }};
@@ -69,7 +69,7 @@ void aboutWin::Layout() { fw::ApplyProperties(*this, kWindow); }
 void aboutWin::CreateControls() { CreateControls0(); }
 
 void aboutWin::CreateControls0() {
-  dialogs::CreateFromTable(*this, kControls);
+  fw::CreateFromTable(*this, kControls);
 
   for (fw::StaticText* label : {StaticText2, StaticText1, StaticText3, StaticText4, StaticText5, StaticText6})
     label->TextColor(kBlack);

@@ -6,31 +6,31 @@
 
 #include "app/app.h"
 #include "app/pictures.h"
-#include "dialogs/control_table.h"
+#include "framework/fw_control_table.h"
 #include "framework/fw_shared.h"
 #include "framework/fw_window_properties.h"
 #include "mainwindow/window1.h"
 
 namespace {
 
-using dialogs::Create;
-using dialogs::kNoText;
-using dialogs::kSystem;
+using fw::Create;
+using fw::kNoText;
+using fw::kSystemFont;
 
-constexpr dialogs::Font kGroupTitle{"System", 14};
+constexpr fw::ControlFont kGroupTitle{"System", 14};
 
 // clang-format off
-const std::array<dialogs::ControlRow<prefsWin>, 10> kControls{{
+const std::array<fw::ControlRow, 10> kControls{{
   {"GroupBox2",    Create<&prefsWin::GroupBox2>,    "",          20,  30,  340, 126, 0, "'Go' settings",                             kGroupTitle},
-  {"RadioButton1", Create<&prefsWin::RadioButton1>, "GroupBox2", 60,  102, 147, 20,  0, "the password",                              kSystem},
-  {"RadioButton2", Create<&prefsWin::RadioButton2>, "GroupBox2", 60,  126, 147, 20,  1, "the user name",                             kSystem},
-  {"StaticText1",  Create<&prefsWin::StaticText1>,  "GroupBox2", 46,  70,  287, 20,  2, "When opening an URL (button 'Go'), copy:", kSystem},
+  {"RadioButton1", Create<&prefsWin::RadioButton1>, "GroupBox2", 60,  102, 147, 20,  0, "the password",                              kSystemFont},
+  {"RadioButton2", Create<&prefsWin::RadioButton2>, "GroupBox2", 60,  126, 147, 20,  1, "the user name",                             kSystemFont},
+  {"StaticText1",  Create<&prefsWin::StaticText1>,  "GroupBox2", 46,  70,  287, 20,  2, "When opening an URL (button 'Go'), copy:", kSystemFont},
   {"GroupBox1",    Create<&prefsWin::GroupBox1>,    "",          20,  168, 340, 107, 1, "Security settings",                         kGroupTitle},
-  {"Checkbox1",    Create<&prefsWin::Checkbox1>,    "GroupBox1", 60,  213, 205, 20,  0, "On exit, clear the Clipboard",              kSystem},
-  {"Checkbox2",    Create<&prefsWin::Checkbox2>,    "GroupBox1", 60,  239, 240, 20,  1, "Show the 'password in clear' icon",         kSystem},
+  {"Checkbox1",    Create<&prefsWin::Checkbox1>,    "GroupBox1", 60,  213, 205, 20,  0, "On exit, clear the Clipboard",              kSystemFont},
+  {"Checkbox2",    Create<&prefsWin::Checkbox2>,    "GroupBox1", 60,  239, 240, 20,  1, "Show the 'password in clear' icon",         kSystemFont},
   {"Canvas1",      Create<&prefsWin::Canvas1>,      "GroupBox1", 298, 239, 36,  23,  2, nullptr,                                     kNoText},
-  {"PushButton1",  Create<&prefsWin::PushButton1>,  "",          201, 296, 80,  20,  2, "OK",                                        kSystem},
-  {"PushButton2",  Create<&prefsWin::PushButton2>,  "",          109, 296, 80,  20,  3, "Cancel",                                    kSystem},
+  {"PushButton1",  Create<&prefsWin::PushButton1>,  "",          201, 296, 80,  20,  2, "OK",                                        kSystemFont},
+  {"PushButton2",  Create<&prefsWin::PushButton2>,  "",          109, 296, 80,  20,  3, "Cancel",                                    kSystemFont},
 }};
 // clang-format on
 
@@ -67,7 +67,7 @@ void prefsWin::Layout() { fw::ApplyProperties(*this, kWindow); }
 void prefsWin::CreateControls() { CreateControls0(); }
 
 void prefsWin::CreateControls0() {
-  dialogs::CreateFromTable(*this, kControls);
+  fw::CreateFromTable(*this, kControls);
 
   for (fw::RadioButton* radio : {RadioButton1, RadioButton2}) {
     radio->Value(false);

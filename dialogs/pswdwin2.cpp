@@ -6,7 +6,7 @@
 
 #include "app/app.h"
 #include "app/pictures.h"
-#include "dialogs/control_table.h"
+#include "framework/fw_control_table.h"
 #include "framework/fw_dialogs.h"
 #include "framework/fw_shared.h"
 #include "framework/fw_strings.h"
@@ -14,22 +14,22 @@
 
 namespace {
 
-using dialogs::Create;
-using dialogs::kNoText;
-using dialogs::kSystem;
+using fw::Create;
+using fw::kNoText;
+using fw::kSystemFont;
 
 // clang-format off
-const std::array<dialogs::ControlRow<pswdWin2>, 10> kControls{{
+const std::array<fw::ControlRow, 10> kControls{{
   {"StaticText1", Create<&pswdWin2::StaticText1>, "", 92,  29,  134, 20, 0, "Change password", {"System", 0, true}},
-  {"StaticText3", Create<&pswdWin2::StaticText3>, "", 92,  72,  95,  20, 1, "Old Password:",   kSystem},
-  {"oldPswd",     Create<&pswdWin2::oldPswd>,     "", 196, 71,  193, 22, 2, "",                kSystem},
-  {"PushButton1", Create<&pswdWin2::PushButton1>, "", 309, 181, 80,  20, 3, "OK",              kSystem},
-  {"PushButton2", Create<&pswdWin2::PushButton2>, "", 217, 181, 80,  20, 4, "Cancel",          kSystem},
+  {"StaticText3", Create<&pswdWin2::StaticText3>, "", 92,  72,  95,  20, 1, "Old Password:",   kSystemFont},
+  {"oldPswd",     Create<&pswdWin2::oldPswd>,     "", 196, 71,  193, 22, 2, "",                kSystemFont},
+  {"PushButton1", Create<&pswdWin2::PushButton1>, "", 309, 181, 80,  20, 3, "OK",              kSystemFont},
+  {"PushButton2", Create<&pswdWin2::PushButton2>, "", 217, 181, 80,  20, 4, "Cancel",          kSystemFont},
   {"Canvas1",     Create<&pswdWin2::Canvas1>,     "", 16,  28,  64,  64, 5, nullptr,           kNoText},
-  {"StaticText4", Create<&pswdWin2::StaticText4>, "", 92,  119, 95,  20, 6, "New Password:",   kSystem},
-  {"newPswd",     Create<&pswdWin2::newPswd>,     "", 196, 118, 193, 22, 7, "",                kSystem},
-  {"StaticText5", Create<&pswdWin2::StaticText5>, "", 92,  149, 95,  20, 8, "Confirm:",        kSystem},
-  {"confirmPswd", Create<&pswdWin2::confirmPswd>, "", 196, 147, 193, 22, 9, "",                kSystem},
+  {"StaticText4", Create<&pswdWin2::StaticText4>, "", 92,  119, 95,  20, 6, "New Password:",   kSystemFont},
+  {"newPswd",     Create<&pswdWin2::newPswd>,     "", 196, 118, 193, 22, 7, "",                kSystemFont},
+  {"StaticText5", Create<&pswdWin2::StaticText5>, "", 92,  149, 95,  20, 8, "Confirm:",        kSystemFont},
+  {"confirmPswd", Create<&pswdWin2::confirmPswd>, "", 196, 147, 193, 22, 9, "",                kSystemFont},
 }};
 // clang-format on
 
@@ -70,7 +70,7 @@ void pswdWin2::Layout() { fw::ApplyProperties(*this, kWindow); }
 void pswdWin2::CreateControls() { CreateControls0(); }
 
 void pswdWin2::CreateControls0() {
-  dialogs::CreateFromTable(*this, kControls);
+  fw::CreateFromTable(*this, kControls);
 
   for (fw::StaticText* label : {StaticText1, StaticText3, StaticText4, StaticText5}) {
     label->TextColor(kBlack);
