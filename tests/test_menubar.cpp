@@ -8,16 +8,15 @@
 #include "app/app.h"
 #include "app/menu_enabling.h"
 #include "app/menubar1.h"
-#include "app/startup.h"
 #include "framework/fw_application.h"
 #include "framework/fw_shared.h"
 #include "framework/fw_text_controls.h"
 #include "framework/fw_window.h"
-#include "support/kavro_test.h"
+#include "support/started_test.h"
 
 namespace {
 
-using kavro::testing::KavroTest;
+using kavro::testing::StartedTest;
 
 struct Row {
   const char* parent;
@@ -61,16 +60,8 @@ std::vector<Row> BuiltRows(const fw::MenuBar& bar) {
   return rows;
 }
 
-class MenuBarTest : public KavroTest {
+class MenuBarTest : public StartedTest {
  protected:
-  void SetUp() override {
-    KavroTest::SetUp();
-    Startup();
-  }
-  void TearDown() override {
-    KavroTest::TearDown();
-    ReleaseModuleObjects();
-  }
   MenuBar1& Bar() { return fw::Shared<MenuBar1>(); }
   fw::MenuItem& Item(const char* menu, const char* name) { return *Bar().Child(menu)->Child(name); }
 };

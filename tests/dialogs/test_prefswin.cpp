@@ -260,11 +260,7 @@ class SettingsBeforeUnlockTest : public ProgramTest {
     EXPECT_FALSE(Main().IsLocked());
     Main().TopLevelWidget()->close();
     ProcessEvents();
-    std::string prefs = ReadBytes(PrefsFile());
-    std::vector<std::string> lines;
-    for (size_t start = 0, end; (end = prefs.find('\r', start)) != std::string::npos; start = end + 1)
-      lines.push_back(prefs.substr(start, end - start));
-    return lines;
+    return PrefsLines();
   }
 };
 

@@ -158,9 +158,7 @@ TEST_F(PswdWin2Test, TheNewPasswordReachesThePreferencesFileOnlyWhenTheMainWindo
   ProcessEvents();
 
   std::string prefs = ReadBytes(PrefsFile());
-  std::vector<std::string> lines;
-  for (size_t start = 0, end; (end = prefs.find('\r', start)) != std::string::npos; start = end + 1)
-    lines.push_back(prefs.substr(start, end - start));
+  std::vector<std::string> lines = PrefsLines();
   ASSERT_EQ(lines.size(), 4u) << prefs;
   EXPECT_EQ(fw::DecodeBase64(lines[3]), "n3w");
 }

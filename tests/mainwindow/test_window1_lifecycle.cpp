@@ -12,18 +12,16 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/startup.h"
 #include "framework/fw_application.h"
 #include "framework/fw_date.h"
 #include "framework/fw_shared.h"
-#include "framework/fw_testing.h"
 #include "mainwindow/window1.h"
-#include "support/kavro_test.h"
 #include "support/program_fixture.h"
+#include "support/started_test.h"
 
 namespace {
 
-using kavro::testing::KavroTest;
+using kavro::testing::StartedTest;
 
 // Two entries as the data file holds them: Base64 user names and passwords,
 // "^" for the note's line break, text in more than one script.
@@ -31,17 +29,8 @@ const std::string kTwoEntries =
     "Bank\tYWxpY2U=\tczNjcmV0\thttps://bank.example\tfirst line^second line\r"
     "Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC\t\t\t\t\r";
 
-class Window1Test : public KavroTest {
+class Window1Test : public StartedTest {
  protected:
-  void SetUp() override {
-    KavroTest::SetUp();
-    Startup();
-  }
-  void TearDown() override {
-    KavroTest::TearDown();
-    ReleaseModuleObjects();
-  }
-
   static App& TheApp() { return fw::Shared<App>(); }
 
   // Opens the main window; accepted: as after the prompt took the master password.
@@ -52,12 +41,6 @@ class Window1Test : public KavroTest {
     return w;
   }
 
-  // Ends this run as the program does and starts the next one.
-  static void NextRun() {
-    fw::testing::ResetFramework();
-    ReleaseModuleObjects();
-    Startup();
-  }
 
   // The user's close box.
   static void CloseBox(Window1& w) {
@@ -65,19 +48,6 @@ class Window1Test : public KavroTest {
     ProcessEvents();
   }
 
-  std::vector<std::string> PrefsLines() const {
-    std::vector<std::string> lines;
-    std::string bytes = ReadBytes(PrefsFile()), line;
-    for (char c : bytes) {
-      if (c == '\r') {
-        lines.push_back(line);
-        line.clear();
-      } else {
-        line += c;
-      }
-    }
-    return lines;
-  }
 };
 
 TEST_F(Window1Test, FirstRunOpensWithTheDefaults) {

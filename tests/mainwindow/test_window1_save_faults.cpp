@@ -28,17 +28,15 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/startup.h"
 #include "framework/fw_application.h"
 #include "framework/fw_dialogs.h"
 #include "framework/fw_shared.h"
-#include "framework/fw_testing.h"
 #include "mainwindow/window1.h"
-#include "support/kavro_test.h"
+#include "support/started_test.h"
 
 namespace {
 
-using kavro::testing::KavroTest;
+using kavro::testing::StartedTest;
 namespace fs = std::filesystem;
 
 const std::string kPrefs = "30\t40\t700\t500\r250\rname\tno\tyes\rczNjcmV0\r";
@@ -64,17 +62,14 @@ Nobody FindNobody() {
   return pw ? Nobody{pw->pw_uid, pw->pw_gid} : Nobody{65534, 65534};
 }
 
-class SaveFaultTest : public KavroTest {
- protected:
-  void SetUp() override {
-    KavroTest::SetUp();
-    Startup();
-  }
-  void TearDown() override {
-    KavroTest::TearDown();
-    ReleaseModuleObjects();
-  }
+// What the child saw, one fact per line.
+struct ChildReport {
+  int status = 0;  // as waitpid gives it
+  std::string text;
+};
 
+class SaveFaultTest : public StartedTest {
+ protected:
   // The store of an earlier run, opened after the master password was accepted.
   Window1& OpenStore(const std::string& prefs = kPrefs, const std::string& data = kData) {
     WriteBytes(PrefsFile(), prefs);
@@ -89,6 +84,11 @@ class SaveFaultTest : public KavroTest {
   // test runs as root), who may pass through the temporary folders but not
   // write in the Preferences folder until it lifts the fault itself.
   void WriteProtectPreferences(const Nobody& nobody);
+
+  // Closes the main window in a child running as nobody in the write-protected
+  // Preferences folder, with the answer given; retry, when set, lifts the
+  // fault before a second close. The folder is writable again afterwards.
+  ChildReport CloseWithoutWritePermission(Window1& w, int answer, std::function<void()> retry = nullptr);
 
   void ExpectFilesUnchanged(const std::string& prefs = kPrefs, const std::string& data = kData) {
     EXPECT_EQ(ReadBytes(PrefsFile()), prefs);
@@ -127,9 +127,7 @@ TEST_F(SaveFaultTest, AStoreFileThatIsAFolderEndsTheRunWithoutWritingEither) {
     EXPECT_EQ(std::distance(fs::directory_iterator(PreferencesDir()), fs::directory_iterator()), 2);
 
     dialogs.messages.clear();
-    fw::testing::ResetFramework();
-    ReleaseModuleObjects();
-    Startup();
+    NextRun();
   }
 }
 
@@ -189,9 +187,7 @@ TEST_F(SaveFaultTest, AfterAFailedSaveTheUserStaysWithEveryEntryOrQuitsWithoutSa
       EXPECT_FALSE(fw::SharedExists<Window1>());
     }
     dialogs.messages.clear();
-    fw::testing::ResetFramework();
-    ReleaseModuleObjects();
-    Startup();
+    NextRun();
   }
 }
 
@@ -207,12 +203,6 @@ TEST_F(SaveFaultTest, APreferencesFolderRemovedDuringTheRunIsMadeAgain) {
 }
 
 // --- Faults in a child process --------------------------------------------------
-
-// What the child saw, one fact per line.
-struct ChildReport {
-  int status = 0;  // as waitpid gives it
-  std::string text;
-};
 
 // Runs fault (privileges, limits), then closes the main window in a forked
 // child with the answers given; the child reports the messages shown and the
@@ -305,18 +295,24 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
+ChildReport SaveFaultTest::CloseWithoutWritePermission(Window1& w, int answer, std::function<void()> retry) {
+  const Nobody nobody = FindNobody();
+  WriteProtectPreferences(nobody);
+  if (HasFatalFailure()) return {-1, "the Preferences folder could not be write-protected"};
+
+  ChildClose child;
+  child.answers = {answer};
+  child.fault = [nobody] { DropRootPrivileges(nobody); };
+  child.retry = std::move(retry);
+  ChildReport report = child.Run(w, dialogs);
+  ::chmod(PreferencesDir().c_str(), 0755);
+  return report;
+}
+
 TEST_F(SaveFaultTest, AFolderWithoutWritePermissionKeepsBothFilesAndTheUserCanRetry) {
   Window1& w = OpenStore();
   w.ListBox1->AddRow("Added in this run");
-  const Nobody nobody = FindNobody();
-  ASSERT_NO_FATAL_FAILURE(WriteProtectPreferences(nobody));
-
-  ChildClose child;
-  child.answers = {kStay};
-  child.fault = [nobody] { DropRootPrivileges(nobody); };
-  child.retry = [this] { ::chmod(PreferencesDir().c_str(), 0755); };
-  ChildReport report = child.Run(w, dialogs);
-  ::chmod(PreferencesDir().c_str(), 0755);
+  ChildReport report = CloseWithoutWritePermission(w, kStay, [this] { ::chmod(PreferencesDir().c_str(), 0755); });
 
   ASSERT_TRUE(WIFEXITED(report.status) && WEXITSTATUS(report.status) == 0) << report.status;
   std::vector<std::string> lines = Lines(report.text);
@@ -334,14 +330,7 @@ TEST_F(SaveFaultTest, AFolderWithoutWritePermissionKeepsBothFilesAndTheUserCanRe
 TEST_F(SaveFaultTest, AFolderWithoutWritePermissionAndQuitWithoutSavingKeepsBothFiles) {
   Window1& w = OpenStore();
   w.ListBox1->AddRow("Added in this run");
-  const Nobody nobody = FindNobody();
-  ASSERT_NO_FATAL_FAILURE(WriteProtectPreferences(nobody));
-
-  ChildClose child;
-  child.answers = {kQuit};
-  child.fault = [nobody] { DropRootPrivileges(nobody); };
-  ChildReport report = child.Run(w, dialogs);
-  ::chmod(PreferencesDir().c_str(), 0755);
+  ChildReport report = CloseWithoutWritePermission(w, kQuit);
 
   ASSERT_TRUE(WIFEXITED(report.status) && WEXITSTATUS(report.status) == 0) << report.status;
   std::vector<std::string> lines = Lines(report.text);
@@ -394,9 +383,7 @@ TEST_F(SaveFaultTest, AFullDiskKeepsThePreviousFiles) {
     EXPECT_EQ(lines[1], "quit 1");
     EXPECT_EQ(lines[2], "exit 1");
     ExpectFilesUnchanged(kPrefs, c.data);
-    fw::testing::ResetFramework();
-    ReleaseModuleObjects();
-    Startup();
+    NextRun();
   }
 }
 

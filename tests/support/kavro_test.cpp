@@ -53,6 +53,14 @@ std::string KavroTest::ReadBytes(const std::filesystem::path& file) {
   return content.str();
 }
 
+std::vector<std::string> KavroTest::PrefsLines() const {
+  const std::string prefs = ReadBytes(PrefsFile());
+  std::vector<std::string> lines;
+  for (size_t start = 0, end; (end = prefs.find('\r', start)) != std::string::npos; start = end + 1)
+    lines.push_back(prefs.substr(start, end - start));
+  return lines;
+}
+
 void KavroTest::ProcessEvents() { QCoreApplication::sendPostedEvents(); }
 
 }  // namespace kavro::testing

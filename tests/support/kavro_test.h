@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/scripted_dialogs.h"
 #include "support/url_recorder.h"
@@ -26,6 +27,9 @@ class KavroTest : public ::testing::Test {
 
   static void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
   static std::string ReadBytes(const std::filesystem::path& file);
+  // The preferences file's lines, each ended by CR as the program writes them
+  // (text after the last CR is no line).
+  std::vector<std::string> PrefsLines() const;
   // Lets the event loop run the work that waits for it (deferred deletions).
   static void ProcessEvents();
 
