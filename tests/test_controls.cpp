@@ -15,12 +15,16 @@
 #include "framework/fw_picture.h"
 #include "framework/fw_testing.h"
 #include "framework/fw_text_controls.h"
+#include "support/bounds.h"
 #include "support/kavro_test.h"
 #include "test_fw_window.h"
 
 namespace {
 
+using kavro::testing::Bounds;
+using kavro::testing::BoundsOf;
 using kavro::testing::KavroTest;
+using kavro::testing::ShownAt;
 using Win = fwtest::HookWindow<10>;
 
 class ControlsTest : public KavroTest {
@@ -39,25 +43,8 @@ class ControlsTest : public KavroTest {
   }
 };
 
-struct Rect {
-  int left, top, width, height;
-  bool operator==(const Rect&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Rect& r) {
-  return os << r.left << "," << r.top << " " << r.width << "x" << r.height;
-}
-
-Rect BoundsOf(const fw::RectControl& c) { return {c.Left(), c.Top(), c.Width(), c.Height()}; }
-
-// Where the toolkit really shows the control, in the window's coordinates.
-Rect ShownAt(const fw::RectControl& c) {
-  QPoint p = c.Widget()->mapTo(c.TrueWindow().ContentWidget(), QPoint(0, 0));
-  return {p.x(), p.y(), c.Widget()->width(), c.Widget()->height()};
-}
-
 template <class C>
-C& Add(fw::Window& w, const char* name, Rect r, fw::RectControl* parent = nullptr) {
+C& Add(fw::Window& w, const char* name, Bounds r, fw::RectControl* parent = nullptr) {
   auto& c = w.AddControl<C>(name);
   c.SetBounds(r.left, r.top, r.width, r.height);
   if (parent) c.Parent(parent);
@@ -82,24 +69,24 @@ TEST_F(ControlsTest, BoundsInsideAGroupBoxAreWindowCoordinates) {
     EXPECT_EQ(field.Widget()->parentWidget(), group.Widget());
     EXPECT_EQ(ShownAt(field), BoundsOf(field));
   }
-  EXPECT_EQ(BoundsOf(w.ControlNamed<fw::TextField>("after")), (Rect{50, 60, 80, 22}));
+  EXPECT_EQ(BoundsOf(w.ControlNamed<fw::TextField>("after")), (Bounds{50, 60, 80, 22}));
   EXPECT_EQ(w.ControlNamed<fw::TextField>("after").Widget()->geometry(), QRect(30, 30, 80, 22));
-  EXPECT_EQ(BoundsOf(w.ControlNamed<fw::TextField>("before")), (Rect{50, 100, 80, 22}));
+  EXPECT_EQ(BoundsOf(w.ControlNamed<fw::TextField>("before")), (Bounds{50, 100, 80, 22}));
 
   // Back onto the window: the window bounds stay.
   auto& after = w.ControlNamed<fw::TextField>("after");
   after.Parent(nullptr);
   EXPECT_EQ(after.Widget()->parentWidget(), w.ContentWidget());
-  EXPECT_EQ(ShownAt(after), (Rect{50, 60, 80, 22}));
+  EXPECT_EQ(ShownAt(after), (Bounds{50, 60, 80, 22}));
 }
 
 // L T R B as flags.
 struct Anchored {
   const char* name;
   const char* parent;
-  Rect bounds;
+  Bounds bounds;
   bool l, t, r, b;
-  Rect afterGrowth;  // after the window grew by 100 x 50
+  Bounds afterGrowth;  // after the window grew by 100 x 50
 };
 
 const Anchored kAnchored[] = {
@@ -160,19 +147,19 @@ TEST_F(ControlsTest, AGroupBoxMovedOrResizedByCodeCarriesItsChildrenByTheirAncho
 
   group.Left(40);
   group.Top(90);
-  EXPECT_EQ(at("in widens"), (Rect{50, 110, 100, 20}));
-  EXPECT_EQ(at("in moves right"), (Rect{270, 140, 40, 20}));
-  EXPECT_EQ(at("in moves down"), (Rect{50, 210, 40, 20}));
+  EXPECT_EQ(at("in widens"), (Bounds{50, 110, 100, 20}));
+  EXPECT_EQ(at("in moves right"), (Bounds{270, 140, 40, 20}));
+  EXPECT_EQ(at("in moves down"), (Bounds{50, 210, 40, 20}));
   EXPECT_EQ(ShownAt(*w.FindControl("in moves down")), at("in moves down"));
 
   group.Width(250);   // 50 narrower
   group.Height(180);  // 30 taller
-  EXPECT_EQ(at("in widens"), (Rect{50, 110, 50, 20}));
-  EXPECT_EQ(at("in moves right"), (Rect{220, 140, 40, 20}));
-  EXPECT_EQ(at("in moves down"), (Rect{50, 240, 40, 20}));
+  EXPECT_EQ(at("in widens"), (Bounds{50, 110, 50, 20}));
+  EXPECT_EQ(at("in moves right"), (Bounds{220, 140, 40, 20}));
+  EXPECT_EQ(at("in moves down"), (Bounds{50, 240, 40, 20}));
   EXPECT_EQ(ShownAt(*w.FindControl("in moves right")), at("in moves right"));
   // Controls on the window do not follow the group box.
-  EXPECT_EQ(at("moves right"), (Rect{300, 40, 50, 20}));
+  EXPECT_EQ(at("moves right"), (Bounds{300, 40, 50, 20}));
 }
 
 TEST_F(ControlsTest, VisibleAndEnabledReachTheWidgetAndADisabledButtonIgnoresClicks) {

@@ -21,6 +21,7 @@
 #include "framework/fw_testing.h"
 #include "framework/fw_text_controls.h"
 #include "framework/fw_window.h"
+#include "support/bounds.h"
 #include "support/kavro_test.h"
 
 // Opens up the protected parts that the Parts give a meaning to.
@@ -39,9 +40,8 @@ class TestSplitview : public Splitview {
   bool HasDotPicture() const { return mDotPicture != nullptr; }
 };
 
-struct PaneBounds {
-  int left, top, width, height;
-};
+using PaneBounds = kavro::testing::Bounds;
+using kavro::testing::BoundsOf;
 
 class SplitWindow : public fw::Window {
  public:
@@ -134,12 +134,3 @@ class SplitviewTest : public kavro::testing::KavroTest {
   }
 };
 
-inline PaneBounds BoundsOf(const fw::RectControl& c) { return {c.Left(), c.Top(), c.Width(), c.Height()}; }
-
-inline bool operator==(const PaneBounds& a, const PaneBounds& b) {
-  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
-
-inline std::ostream& operator<<(std::ostream& os, const PaneBounds& b) {
-  return os << "(" << b.left << ", " << b.top << ", " << b.width << " x " << b.height << ")";
-}

@@ -17,30 +17,17 @@
 #include "framework/fw_shared.h"
 #include "framework/fw_testing.h"
 #include "mainwindow/window1.h"
+#include "support/bounds.h"
 #include "support/kavro_test.h"
 
 namespace {
 
+using kavro::testing::Bounds;
+using kavro::testing::BoundsOf;
 using kavro::testing::KavroTest;
+using kavro::testing::ShownAt;
 using Controls = std::vector<fw::RectControl*>;
 using TextEdits = std::vector<fw::TextEdit*>;
-
-struct Rect {
-  int left, top, width, height;
-  bool operator==(const Rect&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Rect& r) {
-  return os << r.left << "," << r.top << " " << r.width << "x" << r.height;
-}
-
-Rect BoundsOf(const fw::RectControl& c) { return {c.Left(), c.Top(), c.Width(), c.Height()}; }
-
-// Where the toolkit shows the control, in the window's coordinates.
-Rect ShownAt(const fw::RectControl& c) {
-  QPoint p = c.Widget()->mapTo(c.TrueWindow().ContentWidget(), QPoint(0, 0));
-  return {p.x(), p.y(), c.Widget()->width(), c.Widget()->height()};
-}
 
 std::string Anchors(const fw::RectControl& c) {
   std::string s;
@@ -62,7 +49,7 @@ std::vector<fw::RectControl*> Members(const Window1& w) {
 struct Built {
   const char* name;
   const char* parent;
-  Rect bounds;
+  Bounds bounds;
   const char* anchors;
   int tabIndex;
   bool enabled;
@@ -317,7 +304,7 @@ struct EdgeDistances {
   int left, top, right, bottom;
 };
 
-EdgeDistances DistancesInside(const Rect& box, const Rect& c) {
+EdgeDistances DistancesInside(const Bounds& box, const Bounds& c) {
   return {c.left - box.left, c.top - box.top, (box.left + box.width) - (c.left + c.width),
           (box.top + box.height) - (c.top + c.height)};
 }
@@ -325,8 +312,8 @@ EdgeDistances DistancesInside(const Rect& box, const Rect& c) {
 // Each control inside GroupBox1 keeps, to each edge it is anchored to, the
 // distance it was built with.
 void ExpectGroupChildrenKeepTheirAnchoredDistances(const Window1& w) {
-  const Rect builtBox = BuiltRow("GroupBox1").bounds;
-  const Rect box = BoundsOf(*w.GroupBox1);
+  const Bounds builtBox = BuiltRow("GroupBox1").bounds;
+  const Bounds box = BoundsOf(*w.GroupBox1);
   for (int i = 0; i < w.ControlCount(); ++i) {
     fw::RectControl* c = w.Control(i);
     if (c->Parent() != w.GroupBox1) continue;
@@ -348,13 +335,13 @@ TEST_F(Window1LayoutTest, TheSplitViewLaysOutItsPanesAndTheGroupBoxCarriesItsCon
 
   // Side by side across the split view, list first, the default 24-pixel divider between.
   EXPECT_EQ(w.Splitview1->Subviews(), (std::vector<fw::RectControl*>{w.ListBox1, w.GroupBox1}));
-  EXPECT_EQ(BoundsOf(*w.ListBox1), (Rect{20, 60, 191, 331}));
-  EXPECT_EQ(BoundsOf(*w.GroupBox1), (Rect{20 + 191 + 24, 60, 580 - 191 - 24, 331}));
+  EXPECT_EQ(BoundsOf(*w.ListBox1), (Bounds{20, 60, 191, 331}));
+  EXPECT_EQ(BoundsOf(*w.GroupBox1), (Bounds{20 + 191 + 24, 60, 580 - 191 - 24, 331}));
   {
     SCOPED_TRACE("first layout");
     ExpectGroupChildrenKeepTheirAnchoredDistances(w);
   }
-  EXPECT_EQ(BoundsOf(*w.descrFld), (Rect{343 - 6, 100 - 5, 225 + 20, 22}));
+  EXPECT_EQ(BoundsOf(*w.descrFld), (Bounds{343 - 6, 100 - 5, 225 + 20, 22}));
 
   // A divider drag: the list grows by 60 and the group box gives them up.
   Splitview& split = *w.Splitview1;
@@ -363,8 +350,8 @@ TEST_F(Window1LayoutTest, TheSplitViewLaysOutItsPanesAndTheGroupBoxCarriesItsCon
   QTest::mouseMove(split.Widget(), QPoint(dividerX + 60, 100));
   QTest::mouseRelease(split.Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(dividerX + 60, 100));
   Settle();
-  EXPECT_EQ(BoundsOf(*w.ListBox1), (Rect{20, 60, 251, 331}));
-  EXPECT_EQ(BoundsOf(*w.GroupBox1), (Rect{20 + 251 + 24, 60, 580 - 251 - 24, 331}));
+  EXPECT_EQ(BoundsOf(*w.ListBox1), (Bounds{20, 60, 251, 331}));
+  EXPECT_EQ(BoundsOf(*w.GroupBox1), (Bounds{20 + 251 + 24, 60, 580 - 251 - 24, 331}));
   {
     SCOPED_TRACE("after a divider drag");
     ExpectGroupChildrenKeepTheirAnchoredDistances(w);
@@ -412,7 +399,7 @@ TEST_F(Window1LayoutTest, TheControlsFollowTheWindowByTheirAnchors) {
     w.Width(450);
     w.Height(300);
     Settle();
-    std::map<const fw::RectControl*, Rect> before;
+    std::map<const fw::RectControl*, Bounds> before;
     for (fw::RectControl* ctl : Members(w)) before[ctl] = BoundsOf(*ctl);
     auto was = [&](const fw::RectControl* ctl) { return before.at(ctl); };
 
@@ -421,25 +408,25 @@ TEST_F(Window1LayoutTest, TheControlsFollowTheWindowByTheirAnchors) {
     Settle();
     const int dw = c.width - 450, dh = c.height - 300;
 
-    auto expect = [&](fw::RectControl* ctl, Rect want) {
+    auto expect = [&](fw::RectControl* ctl, Bounds want) {
       EXPECT_EQ(BoundsOf(*ctl), want) << ctl->Name();
       EXPECT_EQ(ShownAt(*ctl), want) << ctl->Name();
     };
-    Rect split = was(w.Splitview1);
+    Bounds split = was(w.Splitview1);
     expect(w.Splitview1, {split.left, split.top, split.width + dw, split.height + dh});
     for (fw::RectControl* sep : Controls{w.Separator1, w.Separator2}) {
-      Rect r = was(sep);
+      Bounds r = was(sep);
       expect(sep, {r.left, sep == w.Separator1 ? r.top + dh : r.top, r.width + dw, r.height});
     }
-    Rect go = was(w.goBtn);
+    Bounds go = was(w.goBtn);
     expect(w.goBtn, {go.left + dw, go.top + dh, go.width, go.height});
     for (fw::RectControl* b : Controls{w.lockBtn, w.addbtn, w.delBtn}) {
-      Rect r = was(b);
+      Bounds r = was(b);
       expect(b, {r.left, r.top + dh, r.width, r.height});
     }
     for (fw::RectControl* label : {w.lastUpdated, w.counter, w.StaticText6, w.StaticText7}) expect(label, was(label));
     // The split view gives the whole growth to the group box.
-    Rect list = was(w.ListBox1), box = was(w.GroupBox1);
+    Bounds list = was(w.ListBox1), box = was(w.GroupBox1);
     expect(w.ListBox1, {list.left, list.top, list.width, list.height + dh});
     expect(w.GroupBox1, {box.left, box.top, box.width + dw, box.height + dh});
   }
