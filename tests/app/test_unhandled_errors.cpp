@@ -16,7 +16,7 @@
 #include "framework/fw_shared.h"
 #include "support/child_process.h"
 #include "support/kavro_test.h"
-#include "test_fw_window.h"
+#include "framework/test_fw_window.h"
 
 namespace {
 
