@@ -24,33 +24,34 @@ constexpr std::array<signed char, 256> kValues = [] {
   return values;
 }();
 
+}  // namespace
+
 // Straight into the string: the store encodes two values per entry, and a
 // QByteArray in between would cost two allocations and a copy for each.
-std::string OneLine(const std::string& bytes) {
-  std::string text((bytes.size() + 2) / 3 * 4, '=');
+void AppendBase64(std::string& out, const std::string& bytes) {
+  const size_t start = out.size();
+  out.resize(start + (bytes.size() + 2) / 3 * 4, '=');
   const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-  char* out = text.data();
+  char* text = out.data() + start;
   size_t left = bytes.size();
-  for (; left >= 3; left -= 3, in += 3, out += 4) {
+  for (; left >= 3; left -= 3, in += 3, text += 4) {
     const unsigned group = unsigned(in[0]) << 16 | unsigned(in[1]) << 8 | in[2];
-    out[0] = kAlphabet[group >> 18];
-    out[1] = kAlphabet[(group >> 12) & 63];
-    out[2] = kAlphabet[(group >> 6) & 63];
-    out[3] = kAlphabet[group & 63];
+    text[0] = kAlphabet[group >> 18];
+    text[1] = kAlphabet[(group >> 12) & 63];
+    text[2] = kAlphabet[(group >> 6) & 63];
+    text[3] = kAlphabet[group & 63];
   }
   if (left > 0) {
     const unsigned group = unsigned(in[0]) << 16 | (left == 2 ? unsigned(in[1]) << 8 : 0u);
-    out[0] = kAlphabet[group >> 18];
-    out[1] = kAlphabet[(group >> 12) & 63];
-    if (left == 2) out[2] = kAlphabet[(group >> 6) & 63];
+    text[0] = kAlphabet[group >> 18];
+    text[1] = kAlphabet[(group >> 12) & 63];
+    if (left == 2) text[2] = kAlphabet[(group >> 6) & 63];
   }
-  return text;
 }
 
-}  // namespace
-
 std::string EncodeBase64(const std::string& bytes, int lineWidth) {
-  std::string oneLine = OneLine(bytes);
+  std::string oneLine;
+  AppendBase64(oneLine, bytes);
   if (lineWidth <= 0) return oneLine;
   return BreakIntoLines(oneLine, static_cast<size_t>(lineWidth));
 }

@@ -113,7 +113,7 @@ void AppendDataLine(std::string& out, const std::vector<std::string>& cells) {
   auto plain = [&out](char lineBreak) {
     return [&out, lineBreak](const std::string& text) { AppendOnOneLine(out, text, lineBreak); };
   };
-  auto base64 = [&out](const std::string& text) { out += fw::EncodeBase64(text, 0); };
+  auto base64 = [&out](const std::string& text) { fw::AppendBase64(out, text); };
   WithUTF8(CellOrEmpty(cells, 0), plain(' '));
   out += '\t';
   WithUTF8(CellOrEmpty(cells, 1), base64);

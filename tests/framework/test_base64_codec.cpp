@@ -22,6 +22,10 @@ TEST(Base64Codec, EncodesAnyBytesAsQtDoes) {
     std::string bytes(size, '\0');
     for (char& b : bytes) b = static_cast<char>(random());
     ASSERT_EQ(fw::EncodeBase64(bytes), QtEncoded(bytes)) << size << " bytes";
+    // Appended after what a line already holds, as the store's writer does.
+    std::string line = "Bank\t";
+    fw::AppendBase64(line, bytes);
+    ASSERT_EQ(line, "Bank\t" + QtEncoded(bytes)) << size << " bytes";
   }
 }
 
