@@ -15,6 +15,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "bench/bench_program.h"
 #include "app/startup.h"
 #include "framework/fw_dialogs.h"
 #include "framework/fw_shared.h"
@@ -25,36 +26,8 @@ namespace {
 namespace fs = std::filesystem;
 constexpr int kLines = 100000;
 
-// Chooses the file given and answers every message at once.
-class BenchDialogs : public fw::DialogHost {
- public:
-  fs::path file;
-  int ShowMessage(const std::string&, int, const std::string&) override { return 1; }
-  std::optional<fs::path> ChooseFile(const fw::FileDialogRequest&, fw::Window*) override { return file; }
-};
-
-// A temporary home and configuration folder, the dialogs, the application
-// object and the main window, made once for all the benchmarks.
-struct Program {
-  QTemporaryDir root;
-  BenchDialogs dialogs;
-  Window1* window = nullptr;
-
-  Program() {
-    qputenv("HOME", root.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (root.path() + "/config").toUtf8());
-    fw::SetDialogHost(&dialogs);
-    InitFileTypes();
-    NewAppInstance();
-    window = &fw::Shared<Window1>();
-  }
-  fs::path File(const char* name) const { return fs::path(root.path().toStdString()) / name; }
-};
-
-Program& TheProgram() {
-  static Program program;
-  return program;
-}
+using bench::Program;
+using bench::TheProgram;
 
 // The export file of kLines entries, as the export writes it.
 std::string ExportBytes() {

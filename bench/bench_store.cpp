@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "bench/bench_program.h"
 #include "app/startup.h"
 #include "framework/fw_dialogs.h"
 #include "framework/fw_listbox.h"
@@ -33,39 +34,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Answers every message at once; no file is chosen here.
-class BenchDialogs : public fw::DialogHost {
- public:
-  int ShowMessage(const std::string&, int, const std::string&) override { return 1; }
-  std::optional<fs::path> ChooseFile(const fw::FileDialogRequest&, fw::Window*) override { return std::nullopt; }
-};
-
-// A temporary home and configuration folder, the dialogs, the application
-// object and the main window (opened with no store), made once for all.
-struct Program {
-  QTemporaryDir root;
-  BenchDialogs dialogs;
-  Window1* window = nullptr;
-
-  Program() {
-    qputenv("HOME", root.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (root.path() + "/config").toUtf8());
-    fs::create_directories(Preferences());
-    fw::SetDialogHost(&dialogs);
-    InitFileTypes();
-    NewAppInstance();
-    window = &fw::Shared<Window1>();
-  }
-  fs::path Preferences() const { return fs::path(root.path().toStdString()) / "config"; }
-  fs::path DataFile() const { return Preferences() / "Kavro2.data"; }
-  fs::path PrefsFile() const { return Preferences() / "Kavro2.prefs"; }
-  fs::path File(const char* name) const { return fs::path(root.path().toStdString()) / name; }
-};
-
-Program& TheProgram() {
-  static Program program;
-  return program;
-}
+using bench::Program;
+using bench::TheProgram;
 
 // Entries as people keep them: a site's name, an e-mail address, a generated
 // password, a login page and, for some, a note over two lines.
