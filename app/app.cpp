@@ -28,11 +28,7 @@ std::string WelcomeMessage() {
 }
 
 void App::Event_Open() {
-  if (!readPswd()) {
-    fw::SetExitStatus(1);
-    fw::Quit();
-    return;
-  }
+  if (!readPswd()) return;  // the run is ending: the file could not be read
   if (flag != "true") fw::Shared<pswdWin1>().Show();
 }
 
@@ -45,8 +41,7 @@ bool App::readPswd() {
   }
   auto stream = f.OpenAsTextFile();
   if (!stream) {
-    storeUnreadable = true;
-    fw::MsgBox(UnreadableStoreMessage(f, f.LastError()));
+    EndRunOnUnreadableStore(f, f.LastError());
     return false;
   }
   // Every line: a long master password from an older writer goes on past line 4.
