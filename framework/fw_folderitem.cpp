@@ -63,7 +63,7 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
     lastError_ = file.errorString().toStdString();
     return nullptr;
   }
-  return std::make_unique<TextInputStream>(bytes.toStdString());
+  return std::make_unique<TextInputStream>(bytes.toStdString(), path_);
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(bool ownerOnly) {
