@@ -11,7 +11,6 @@
 #include "framework/fw_folderitem.h"
 #include "framework/fw_shared.h"
 #include "framework/fw_specialfolder.h"
-#include "framework/fw_textstreams.h"
 #include "framework/fw_strings.h"
 #include "mainwindow/store_format.h"
 #include "mainwindow/window1.h"
@@ -39,21 +38,14 @@ bool App::readPswd() {
     pswd = "7294";
     return true;
   }
-  auto stream = f.OpenAsTextFile();
-  if (!stream) {
-    EndRunOnUnreadableStore(f, f.LastError());
-    return false;
-  }
   // Every line: a long master password from an older writer goes on past line 4.
-  std::vector<std::string> lines;
-  while (!stream->EndOfFile()) lines.push_back(stream->ReadLine());
-  store_format::Prefs prefs = store_format::ReadPrefs(lines);
-  whatToCopy = prefs.whatToCopy;
-  clearPswd = prefs.clearPswd;
-  showPswd = prefs.showPswd;
-  pswd = prefs.pswd;
-  stream->Close();
-  return true;
+  return ReadStoreFile(f, fw::Encodings::None, [this](const std::vector<std::string>& lines) {
+    store_format::Prefs prefs = store_format::ReadPrefs(lines);
+    whatToCopy = prefs.whatToCopy;
+    clearPswd = prefs.clearPswd;
+    showPswd = prefs.showPswd;
+    pswd = prefs.pswd;
+  });
 }
 
 void App::Event_EnableMenuItems() {

@@ -14,7 +14,6 @@
 #include "framework/fw_screen.h"
 #include "framework/fw_shared.h"
 #include "framework/fw_strings.h"
-#include "framework/fw_yield.h"
 #include "mainwindow/store_format.h"
 #include "mainwindow/window1.h"
 
@@ -46,15 +45,6 @@ void BringOntoScreen(fw::Window& w) {
   const fw::ScreenArea& main = areas.front();
   w.Left(main.left + std::max(0, (main.width - w.Width()) / 2));
   w.Top(main.top + std::max(0, (main.height - w.Height()) / 3));
-}
-
-std::vector<std::string> ReadAllLines(fw::TextInputStream& stream) {
-  std::vector<std::string> lines;
-  do {
-    lines.push_back(stream.ReadLine());
-    fw::CooperativeYield();
-  } while (!stream.EndOfFile());
-  return lines;
 }
 
 // Adds the rows all at once, widening the list for a row with more fields.
@@ -106,8 +96,8 @@ bool Window1::Event_CancelClose(bool appQuitting) {
   wHeight = Height();
   wTop = Top();
   wLeft = Left();
-  // What could not be read at open is never overwritten.
-  if (app.flag == "true" && !app.storeUnreadable) {
+  // Only a store read whole is saved: a part of it would replace the files.
+  if (app.flag == "true" && storeReadWhole && !app.storeUnreadable) {
     if (std::optional<StoreWriteFailure> failure = savePrefs()) {
       // Staying keeps every entry in memory, to retry or export; the quit
       // that may be under way stops here.
@@ -125,25 +115,25 @@ void Window1::loadPrefs() {
   App& app = fw::Shared<App>();
   fw::FolderItem prefsFile = StoreFile(kPrefsFileName);
   if (prefsFile.Exists()) {
-    auto stream = prefsFile.OpenAsTextFile();
-    if (!stream) return EndRunOnUnreadableStore(prefsFile, prefsFile.LastError());
     // Every line: a long master password from an older writer goes on past line 4.
-    store_format::Prefs prefs = store_format::ReadPrefs(ReadAllLines(*stream));
-    Top(prefs.wTop);
-    Left(prefs.wLeft);
-    Width(prefs.wWidth);
-    Height(prefs.wHeight);
-    // A list collapsed at close comes back 0 wide; no save writes less.
-    ListBox1->Width(std::max(0, prefs.liWidth));
-    // The new width makes the split view lay its panes out again from the
-    // list's restored width.
-    Width(Width() + 1);
-    BringOntoScreen(*this);
-    app.whatToCopy = prefs.whatToCopy;
-    app.clearPswd = prefs.clearPswd;
-    app.showPswd = prefs.showPswd;
-    app.pswd = prefs.pswd;
-    stream->Close();
+    bool read = ReadStoreFile(prefsFile, fw::Encodings::None, [&](const std::vector<std::string>& lines) {
+      store_format::Prefs prefs = store_format::ReadPrefs(lines);
+      Top(prefs.wTop);
+      Left(prefs.wLeft);
+      Width(prefs.wWidth);
+      Height(prefs.wHeight);
+      // A list collapsed at close comes back 0 wide; no save writes less.
+      ListBox1->Width(std::max(0, prefs.liWidth));
+      // The new width makes the split view lay its panes out again from the
+      // list's restored width.
+      Width(Width() + 1);
+      BringOntoScreen(*this);
+      app.whatToCopy = prefs.whatToCopy;
+      app.clearPswd = prefs.clearPswd;
+      app.showPswd = prefs.showPswd;
+      app.pswd = prefs.pswd;
+    });
+    if (!read) return;
   } else {
     app.pswd = "7294";
     app.clearPswd = "yes";
@@ -152,15 +142,16 @@ void Window1::loadPrefs() {
   }
 
   fw::FolderItem dataFile = StoreFile(kDataFileName);
-  if (!dataFile.Exists()) return;
-  auto stream = dataFile.OpenAsTextFile();
-  if (!stream) return EndRunOnUnreadableStore(dataFile, dataFile.LastError());
-  stream->Encoding(fw::Encodings::UTF8);
-  AppendRows(*ListBox1, store_format::ReadData(ReadAllLines(*stream)));
-  fw::Date saved = dataFile.ModificationDate();
-  lastUpdated->Text(saved.LongDate() + ", " + saved.LongTime());
-  counter->Text(fw::Str(ListBox1->ListCount()));
-  stream->Close();
+  if (dataFile.Exists()) {
+    bool read = ReadStoreFile(dataFile, fw::Encodings::UTF8, [&](const std::vector<std::string>& lines) {
+      AppendRows(*ListBox1, store_format::ReadData(lines));
+      fw::Date saved = dataFile.ModificationDate();
+      lastUpdated->Text(saved.LongDate() + ", " + saved.LongTime());
+      counter->Text(fw::Str(ListBox1->ListCount()));
+    });
+    if (!read) return;
+  }
+  storeReadWhole = true;
 }
 
 std::optional<StoreWriteFailure> Window1::savePrefs() {

@@ -22,8 +22,12 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <memory>
+#include <new>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -31,6 +35,7 @@
 #include "framework/fw_application.h"
 #include "framework/fw_dialogs.h"
 #include "framework/fw_shared.h"
+#include "framework/fw_textstreams.h"
 #include "mainwindow/window1.h"
 #include "support/started_test.h"
 
@@ -125,6 +130,56 @@ TEST_F(SaveFaultTest, AStoreFileThatIsAFolderEndsTheRunWithoutWritingEither) {
     EXPECT_TRUE(fs::is_directory(folder));
     EXPECT_EQ(ReadBytes(other), other == PrefsFile() ? kPrefs : kData);
     EXPECT_EQ(std::distance(fs::directory_iterator(PreferencesDir()), fs::directory_iterator()), 2);
+
+    dialogs.messages.clear();
+    NextRun();
+  }
+}
+
+// Memory running out (or any other error) part-way through a file: the stream
+// fault throws std::bad_alloc at the given line of the file, or at the given
+// write to it.
+void FailAt(const fs::path& failing, int step) {
+  auto steps = std::make_shared<std::map<fs::path, int>>();
+  fw::testing::SetStreamFault([=](const fs::path& file) {
+    if (file == failing && ++(*steps)[file] == step) throw std::bad_alloc();
+  });
+}
+
+// What the system says when memory runs out.
+const std::string kNoMemory = std::make_error_code(std::errc::not_enough_memory).message();
+
+TEST_F(SaveFaultTest, ALoadThatEndsEarlyEndsTheRunWithoutWritingEither) {
+  struct Case {
+    const char* name;
+    bool prefsFile;  // else the data file
+    int line;
+  };
+  const Case cases[] = {{"preferences file, first line", true, 1},
+                        {"preferences file, last line", true, 4},
+                        {"data file, first line", false, 1},
+                        {"data file, part-way", false, 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path failing = c.prefsFile ? PrefsFile() : DataFile();
+    WriteBytes(PrefsFile(), kPrefs);
+    WriteBytes(DataFile(), kData);
+    FailAt(failing, c.line);
+    fw::Shared<App>().flag = "true";
+
+    fw::Shared<Window1>();
+    ProcessEvents();
+    // Whatever stayed open closes as a user would close it.
+    if (!fw::HasQuit() && fw::SharedExists<Window1>()) fw::Shared<Window1>().TopLevelWidget()->close();
+    ProcessEvents();
+
+    ASSERT_GE(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Kavro cannot read the file \"" + failing.string() + "\": " + kNoMemory +
+                                            ".\r\rKavro will quit now and leave the file as it is.");
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(fw::HasQuit());
+    EXPECT_EQ(fw::ExitStatus(), 1);
+    ExpectFilesUnchanged();
 
     dialogs.messages.clear();
     NextRun();
@@ -388,7 +443,8 @@ TEST_F(SaveFaultTest, AFullDiskKeepsThePreviousFiles) {
 }
 
 // Killed in the middle of writing: past the size limit with SIGXFSZ at its
-// default, the kernel ends the process inside the write of the data file.
+// default (the program's own run ignores it; this test does not start that
+// run), the kernel ends the process inside the write of the data file.
 TEST_F(SaveFaultTest, AProcessKilledWhileWritingLeavesThePreviousFiles) {
   Window1& w = OpenStore();
   w.ListBox1->AddRow("Added in this run");
