@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "app/store_errors.h"
 #include "framework/fw_application.h"
+#include "framework/fw_attempt.h"
 #include "framework/fw_dialogs.h"
 #include "framework/fw_files.h"
 #include "framework/fw_listbox.h"
@@ -56,12 +57,21 @@ void AppendRows(fw::Listbox& list, std::vector<std::vector<std::string>> rows) {
 }
 
 // Replaces the file with the text that content gives, or leaves it as it was.
+// Any error on the way, memory running out among them, is a failed save like
+// a full disk: the stream, dropped before its Close, keeps the previous file.
 std::optional<StoreWriteFailure> WriteWhole(fw::FolderItem file, const std::function<std::string()>& content) {
-  auto stream = file.CreateTextFile(true);
-  if (!stream) return StoreWriteFailure{file, file.LastError()};
-  stream->Write(content());
-  if (!stream->Close()) return StoreWriteFailure{file, stream->LastError()};
-  return std::nullopt;
+  std::optional<StoreWriteFailure> failure;
+  std::optional<std::string> failed = fw::Attempt([&] {
+    auto stream = file.CreateTextFile(true);
+    if (!stream) {
+      failure = StoreWriteFailure{file, file.LastError()};
+      return;
+    }
+    stream->Write(content());
+    if (!stream->Close()) failure = StoreWriteFailure{file, stream->LastError()};
+  });
+  if (failed) return StoreWriteFailure{file, *failed};
+  return failure;
 }
 
 }  // namespace
@@ -158,16 +168,19 @@ std::optional<StoreWriteFailure> Window1::savePrefs() {
   // The entries first: a preferences file is never saved ahead of them.
   auto entries = [this] { return store_format::WriteData(ListBox1->Rows()); };
   if (auto failure = WriteWhole(StoreFile(kDataFileName), entries)) return failure;
-  App& app = fw::Shared<App>();
-  store_format::Prefs prefs;
-  prefs.wTop = wTop;
-  prefs.wLeft = wLeft;
-  prefs.wWidth = wWidth;
-  prefs.wHeight = wHeight;
-  prefs.liWidth = liWidth;
-  prefs.whatToCopy = app.whatToCopy;
-  prefs.clearPswd = app.clearPswd;
-  prefs.showPswd = app.showPswd;
-  prefs.pswd = app.pswd;
-  return WriteWhole(StoreFile(kPrefsFileName), [&prefs] { return store_format::WritePrefs(prefs); });
+  auto settings = [this] {
+    App& app = fw::Shared<App>();
+    store_format::Prefs prefs;
+    prefs.wTop = wTop;
+    prefs.wLeft = wLeft;
+    prefs.wWidth = wWidth;
+    prefs.wHeight = wHeight;
+    prefs.liWidth = liWidth;
+    prefs.whatToCopy = app.whatToCopy;
+    prefs.clearPswd = app.clearPswd;
+    prefs.showPswd = app.showPswd;
+    prefs.pswd = app.pswd;
+    return store_format::WritePrefs(prefs);
+  };
+  return WriteWhole(StoreFile(kPrefsFileName), settings);
 }

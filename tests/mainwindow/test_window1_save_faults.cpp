@@ -246,6 +246,50 @@ TEST_F(SaveFaultTest, AfterAFailedSaveTheUserStaysWithEveryEntryOrQuitsWithoutSa
   }
 }
 
+// An error while a file is written (memory running out while the data file
+// is built from a million entries) is a failed save like any other.
+TEST_F(SaveFaultTest, ASaveThatThrowsAsksWhetherToStay) {
+  struct Case {
+    const char* name;
+    bool prefsFile;  // else the data file
+    int answer;
+  };
+  const Case cases[] = {{"data file, stay", false, kStay}, {"preferences file, quit", true, kQuit}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(PreferencesDir());
+    fs::create_directories(PreferencesDir());
+    Window1& w = OpenStore();
+    w.ListBox1->AddRow("Added in this run");
+    const fs::path failing = c.prefsFile ? PrefsFile() : DataFile();
+    FailAt(failing, 1);
+    dialogs.answers = {c.answer};
+
+    w.TopLevelWidget()->close();
+    ProcessEvents();
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const std::string& text = dialogs.messages[0].text;
+    EXPECT_EQ(text.rfind("Kavro cannot save the file \"" + failing.string() + "\": " + kNoMemory + ".\r\r", 0), 0u)
+        << text;
+    EXPECT_TRUE(Contains(text, "Do you want to stay in Kavro?")) << text;
+    EXPECT_EQ(dialogs.messages[0].buttons & 0x0F, fw::MsgBoxYesNo);
+    // The data file is put in place before the preferences file is written.
+    ExpectFilesUnchanged(kPrefs, c.prefsFile ? kData + "Added in this run\t\t\t\t\r" : kData);
+    if (c.answer == kStay) {
+      EXPECT_FALSE(fw::HasQuit());
+      ASSERT_TRUE(fw::SharedExists<Window1>());
+      EXPECT_TRUE(w.IsShown());
+      EXPECT_EQ(w.ListBox1->ListCount(), 3);
+    } else {
+      EXPECT_TRUE(fw::HasQuit());
+      EXPECT_EQ(fw::ExitStatus(), 1);
+    }
+    dialogs.messages.clear();
+    NextRun();
+  }
+}
+
 TEST_F(SaveFaultTest, APreferencesFolderRemovedDuringTheRunIsMadeAgain) {
   Window1& w = OpenStore();
   fs::remove_all(PreferencesDir());
