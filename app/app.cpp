@@ -5,6 +5,7 @@
 
 #include "app/menu_enabling.h"
 #include "app/store_errors.h"
+#include "app/store_lock.h"
 #include "dialogs/pswdwin1.h"
 #include "framework/fw_clipboard.h"
 #include "framework/fw_dialogs.h"
@@ -27,6 +28,7 @@ std::string WelcomeMessage() {
 }
 
 void App::Event_Open() {
+  if (!TakeStoreForThisRun(*this)) return;  // another run has the store
   if (!readPswd()) return;  // the run is ending: the file could not be read
   if (flag != "true") fw::Shared<pswdWin1>().Show();
 }

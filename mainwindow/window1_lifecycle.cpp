@@ -35,15 +35,25 @@ bool TopEdgeReachable(const fw::Window& w, const fw::ScreenArea& area) {
          overlap >= std::min(kGrip, w.Width());
 }
 
+// A size larger than the screen shows nothing more, and the window's buffers
+// grow with it (gigabytes for a size near the integer limit).
+void FitInto(fw::Window& w, const fw::ScreenArea& area) {
+  if (w.Width() > area.width) w.Width(area.width);
+  if (w.Height() > area.height) w.Height(area.height);
+}
+
 // Geometry from another screen layout (a monitor since unplugged) or edited by
 // hand can leave the window where nobody can reach it: it then opens centred
-// on the main screen, as on a first run.
+// on the main screen, as on a first run. Either way it is no larger than the
+// screen it opens on.
 void BringOntoScreen(fw::Window& w) {
   std::vector<fw::ScreenArea> areas = fw::AvailableScreenAreas();
   if (areas.empty()) return;
-  for (const fw::ScreenArea& area : areas)
-    if (TopEdgeReachable(w, area)) return;
+  for (const fw::ScreenArea& area : areas) {
+    if (TopEdgeReachable(w, area)) return FitInto(w, area);
+  }
   const fw::ScreenArea& main = areas.front();
+  FitInto(w, main);
   w.Left(main.left + std::max(0, (main.width - w.Width()) / 2));
   w.Top(main.top + std::max(0, (main.height - w.Height()) / 3));
 }
