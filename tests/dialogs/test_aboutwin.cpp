@@ -125,7 +125,10 @@ TEST_F(AboutWinTest, TheDonationButtonOpensItsPageOnTheWebSitesHostAndLeavesTheW
 TEST_F(AboutWinTest, AnyKeyClosesTheWindowAndOpensNothing) {
   const std::pair<const char*, Qt::Key> keys[] = {
       {"letter", Qt::Key_K}, {"space", Qt::Key_Space}, {"Return", Qt::Key_Return},
-      {"Escape", Qt::Key_Escape}, {"Tab", Qt::Key_Tab}, {"arrow", Qt::Key_Down}};
+      {"Escape", Qt::Key_Escape}, {"Tab", Qt::Key_Tab}, {"arrow", Qt::Key_Down},
+      // Keys that type no text.
+      {"F1", Qt::Key_F1}, {"F5", Qt::Key_F5}, {"F12", Qt::Key_F12}, {"Insert", Qt::Key_Insert},
+      {"Pause", Qt::Key_Pause}, {"Print", Qt::Key_Print}};
   for (auto [name, key] : keys) {
     SCOPED_TRACE(name);
     aboutWin& w = Open();
