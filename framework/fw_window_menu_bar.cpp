@@ -9,8 +9,9 @@ namespace fw {
 
 WindowMenuBar::WindowMenuBar(const MenuBar& bar, QWidget* parent) : QMenuBar(parent) {
   for (int i = 0; i < bar.Count(); ++i) AddTitle(*bar.Item(i)->Action(), *bar.Item(i)->Menu());
-  // Not the focus's previous owner as the bar takes it: moving from one open
-  // menu to the next, the focus passes through no widget on its way to the bar.
+  // Kept up as the focus moves among the window's controls: the bar can come
+  // by the focus with no change that names the control before it (moving from
+  // one open menu to the next).
   QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     if (now != nullptr && now != this && now->window() == window()) focusedLast_ = now;
   });
