@@ -6,6 +6,7 @@
 #include <map>
 
 #include "framework/fw_menu.h"
+#include "framework/fw_window_menu_bar_p.h"
 
 namespace fw {
 namespace {
@@ -71,11 +72,19 @@ void Run(QPlainTextEdit& e, EditCommand c) {
   }
 }
 
+// While the user moves through the menus the bar may hold the focus; the
+// commands act on the control that had it before.
+QWidget* EditTarget() {
+  QWidget* focus = QApplication::focusWidget();
+  if (auto* bar = dynamic_cast<WindowMenuBar*>(focus)) return bar->ControlFocusedLast();
+  return focus;
+}
+
 template <class F>
 bool OnFocusedText(const std::string& itemName, F&& act) {
   auto it = Commands().find(itemName);
   if (it == Commands().end()) return false;
-  QWidget* focus = QApplication::focusWidget();
+  QWidget* focus = EditTarget();
   if (auto* line = qobject_cast<QLineEdit*>(focus)) return act(*line, it->second);
   if (auto* area = qobject_cast<QPlainTextEdit*>(focus)) return act(*area, it->second);
   return false;

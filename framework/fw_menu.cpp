@@ -7,6 +7,7 @@
 #include "framework/fw_application.h"
 #include "framework/fw_dispatch.h"
 #include "framework/fw_qt_p.h"
+#include "framework/fw_window_menu_bar_p.h"
 
 namespace fw {
 namespace {
@@ -51,7 +52,7 @@ MenuItem::~MenuItem() {
   menu_.reset();
 }
 
-QAction* MenuItem::Action() const { return menu_ ? menu_->menuAction() : action_.get(); }
+QAction* MenuItem::Action() const { return menu_ ? menuTitle_ : action_.get(); }
 
 void MenuItem::Text(const std::string& text) {
   text_ = text;
@@ -61,7 +62,10 @@ void MenuItem::Text(const std::string& text) {
 void MenuItem::ApplyText() {
   action_->setSeparator(IsSeparator());
   if (!IsSeparator()) action_->setText(qt::ToQ(text_));
-  if (menu_) menu_->setTitle(qt::ToQ(text_));
+  if (menu_) {
+    menu_->setTitle(qt::ToQ(text_));
+    menuTitle_->setText(qt::ToQ(text_));
+  }
 }
 
 void MenuItem::KeyboardShortcut(const std::string& shortcut) {
@@ -75,6 +79,9 @@ void MenuItem::Enabled(bool value) { Action()->setEnabled(value); }
 void MenuItem::BecomeMenu() {
   if (menu_) return;
   menu_ = std::make_unique<QMenu>();
+  // The menu's own title action, before any window's bar puts a title of its
+  // own over the menu (the menu then answers that one as its menuAction).
+  menuTitle_ = menu_->menuAction();
   menu_->setTitle(qt::ToQ(text_));
   QObject::connect(menu_.get(), &QMenu::aboutToShow, menu_.get(), [this] {
     Dispatch([this] {
@@ -114,11 +121,7 @@ void MenuItem::Triggered() {
   });
 }
 
-QMenuBar* MenuBar::CreateWidget(QWidget* parent) const {
-  auto* bar = new QMenuBar(parent);
-  for (int i = 0; i < Count(); ++i) bar->addMenu(Item(i)->Menu());
-  return bar;
-}
+QMenuBar* MenuBar::CreateWidget(QWidget* parent) const { return new WindowMenuBar(*this, parent); }
 
 void MenuBar::PrepareForDisplay() {
   std::function<void(MenuItem&)> prepare = [&](MenuItem& item) {

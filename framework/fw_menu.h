@@ -66,6 +66,7 @@ class MenuItem {
   std::vector<std::unique_ptr<MenuItem>> children_;
   std::unique_ptr<QAction> action_;
   std::unique_ptr<QMenu> menu_;
+  QAction* menuTitle_ = nullptr;  // owned by menu_
 };
 
 // The item whose own action is the framework's quit command.
@@ -85,7 +86,7 @@ class PrefsMenuItem : public MenuItem {
 };
 
 // The top-level menus; a window that shows the bar gets a toolkit menu bar of its own
-// holding the same menus.
+// holding the same menus under titles of its own.
 class MenuBar : public MenuItem {
  public:
   MenuBar() = default;

@@ -1,5 +1,6 @@
 #include <QColor>
 #include <QKeyEvent>
+#include <QKeySequence>
 
 #include "framework/fw_qt_p.h"
 
@@ -38,6 +39,31 @@ std::string KeyText(const QKeyEvent& event) {
     case Qt::Key_PageUp: return chr(11);
     case Qt::Key_PageDown: return chr(12);
     default: return FromQ(event.text());
+  }
+}
+
+std::string WindowKeyText(const QKeyEvent& event) {
+  std::string text = KeyText(event);
+  if (!text.empty() || event.key() == 0 || event.key() == Qt::Key_unknown) return text;
+  return FromQ(QKeySequence(event.key()).toString(QKeySequence::PortableText));
+}
+
+bool IsModifierKey(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock: return true;
+    default: return false;
   }
 }
 

@@ -24,5 +24,11 @@ QColor ToQColor(Color c);
 // control character of a special key (arrows 28 to 31, Return 13, Tab 9 ...).
 // Empty for keys that type nothing (modifiers alone).
 std::string KeyText(const QKeyEvent& event);
+// The key string a window's KeyDown receives: KeyText, or for a key that types
+// nothing its name ("F1", "Ins", "Pause"); empty for a key with neither.
+std::string WindowKeyText(const QKeyEvent& event);
+// Shift, Control, Alt, Meta and the lock keys: pressed alone, no key press of
+// their own, only a change to the next one.
+bool IsModifierKey(const QKeyEvent& event);
 
 }  // namespace fw::qt

@@ -22,6 +22,13 @@ Qt::Alignment ToAlignment(int code) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+// A label of one line is centred in its height; one of several lines starts at
+// its top, so that a label too short for all its lines shows the first whole
+// and cuts the last, as the layouts were drawn.
+void AlignLabel(QLabel& label, Qt::Alignment horizontal) {
+  label.setAlignment((horizontal & Qt::AlignHorizontal_Mask) | (label.wordWrap() ? Qt::AlignTop : Qt::AlignVCenter));
+}
+
 // A label that tells its owner about the pointer. A press it does not take is
 // ignored, so the toolkit hands it on to the window underneath.
 class LabelWidget : public QLabel {
@@ -126,8 +133,12 @@ void StaticText::TextColor(Color c) {
   color_ = c;
   SetPaletteColor(Widget(), QPalette::WindowText, c);
 }
-void StaticText::TextAlign(int code) { static_cast<QLabel*>(Widget())->setAlignment(ToAlignment(code)); }
-void StaticText::Multiline(bool on) { static_cast<QLabel*>(Widget())->setWordWrap(on); }
+void StaticText::TextAlign(int code) { AlignLabel(*static_cast<QLabel*>(Widget()), ToAlignment(code)); }
+void StaticText::Multiline(bool on) {
+  auto* label = static_cast<QLabel*>(Widget());
+  label->setWordWrap(on);
+  AlignLabel(*label, label->alignment());
+}
 
 bool StaticText::RaiseMouseDown(int x, int y) {
   return DispatchWithResult([&] { return Event_MouseDown(x, y); }, false);

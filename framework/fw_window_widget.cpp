@@ -41,8 +41,9 @@ void WindowWidget::moveEvent(QMoveEvent* event) {
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
-  std::string key = qt::KeyText(*event);
-  if (!key.empty() && owner_.RaiseKeyDown(key)) return;
+  // Every key reaches the window, also one that types nothing (a function key
+  // comes by its name).
+  if (!qt::IsModifierKey(*event) && owner_.RaiseKeyDown(qt::WindowKeyText(*event))) return;
   QMainWindow::keyPressEvent(event);
 }
 

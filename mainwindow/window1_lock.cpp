@@ -16,12 +16,16 @@ void Unlock(Window1& w) {
 }
 
 // Clearing the selection goes through the list's Change, which empties the
-// entry fields, so nothing of an entry stays on show while locked.
+// entry fields, so nothing of an entry stays on show while locked. With no row
+// selected there is no change to raise, and the fields may still hold what was
+// typed into them: they are emptied all the same.
 void Lock(Window1& w) {
   w.lockBtn->Caption("Unlock");
   w.lockBtn->Icon(locked());
   w.ListBox1->Enabled(false);
+  const bool rowWasSelected = w.ListBox1->ListIndex() > -1;
   w.ListBox1->ListIndex(-1);
+  if (!rowWasSelected) w.ListBox1_Change();
   w.saveBtn->Enabled(false);
   w.delBtn->Enabled(false);
   w.addbtn->Enabled(false);

@@ -16,6 +16,7 @@
 #include "framework/fw_dialogs.h"
 #include "framework/fw_shared.h"
 #include "mainwindow/window1.h"
+#include "support/menu_titles.h"
 #include "support/program_fixture.h"
 
 namespace {
@@ -44,7 +45,7 @@ class FileMenuTest : public ProgramTest {
     auto* bar = Main().TopLevelWidget()->findChild<QMenuBar*>();
     EXPECT_NE(bar, nullptr);
     QMenu& menu = *FileMenu().Menu();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu.menuAction()).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, kavro::testing::TitleCenter(*bar, menu));
     EXPECT_TRUE(menu.isVisible()) << "the File menu did not open";
     return menu;
   }

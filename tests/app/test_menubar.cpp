@@ -1,8 +1,12 @@
 // The menu bar as built, its commands, its shortcuts and the File menu's enabling.
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include "app/app.h"
@@ -12,6 +16,7 @@
 #include "framework/fw_shared.h"
 #include "framework/fw_text_controls.h"
 #include "framework/fw_window.h"
+#include "support/menu_titles.h"
 #include "support/started_test.h"
 
 namespace {
@@ -168,6 +173,69 @@ TEST_F(MenuBarTest, OpeningAMenuEnablesEditCommandsByTheFocusedField) {
   EXPECT_TRUE(Item("EditMenu", "EditCopy").Enabled());
   EXPECT_TRUE(Item("EditMenu", "EditCut").Enabled());
   EXPECT_TRUE(Item("FileMenu", "FilePreferences").Enabled());
+}
+
+// The Edit items as a user finds them: the File menu opened with a click on its
+// title, then the Edit menu reached from there. The items judge the field that
+// had the focus, not the menu bar the user is moving through.
+class EditMenuFromFileTest : public MenuBarTest {
+ protected:
+  void SetUp() override {
+    MenuBarTest::SetUp();
+    QApplication::clipboard()->setText("on the clipboard");
+    MenuWindow& window = fw::Shared<MenuWindow>();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.TopLevelWidget()));
+    window.TopLevelWidget()->activateWindow();
+    QWidget* field = MenuWindowField().Widget();
+    field->setFocus();
+    QTest::keyClicks(field, "hello");
+    QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
+    bar_ = qobject_cast<QMenuBar*>(static_cast<QMainWindow*>(window.TopLevelWidget())->menuWidget());
+    ASSERT_NE(bar_, nullptr);
+  }
+  void TearDown() override {
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    MenuBarTest::TearDown();
+  }
+  QPoint TitleCenter(const char* menu) { return kavro::testing::TitleCenter(*bar_, *Menu(menu)); }
+  QMenu* Menu(const char* name) { return Bar().Child(name)->Menu(); }
+  static fw::TextField& MenuWindowField() { return fw::Shared<MenuWindow>().ControlNamed<fw::TextField>("field"); }
+  void OpenFileMenu() {
+    QTest::mouseClick(bar_, Qt::LeftButton, {}, TitleCenter("FileMenu"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Menu("FileMenu")->isVisible(); }));
+  }
+  void ExpectEditItemsJudgeTheField() {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Menu("EditMenu")->isVisible(); }));
+    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"})
+      EXPECT_TRUE(Item("EditMenu", name).Enabled()) << name;
+  }
+  QMenuBar* bar_ = nullptr;
+};
+
+TEST_F(EditMenuFromFileTest, RightFromTheFileMenu) {
+  OpenFileMenu();
+  QTest::keyClick(Menu("FileMenu"), Qt::Key_Right);
+  ExpectEditItemsJudgeTheField();
+}
+
+TEST_F(EditMenuFromFileTest, ThePointerMovedFromFileToEdit) {
+  OpenFileMenu();
+  // Through the window system, as the pointer moves: the open menu has the
+  // pointer grabbed and hands the move on to the bar.
+  QWidget* top = bar_->window();
+  QTest::mouseMove(top->windowHandle(), bar_->mapTo(top, TitleCenter("EditMenu")));
+  ExpectEditItemsJudgeTheField();
+
+  // Chosen there, Cut acts on the field too.
+  QMenu* edit = Menu("EditMenu");
+  QTest::mouseClick(edit, Qt::LeftButton, {}, edit->actionGeometry(Item("EditMenu", "EditCut").Action()).center());
+  EXPECT_EQ(MenuWindowField().Text(), "");
+  EXPECT_EQ(QApplication::clipboard()->text(), "hello");
+}
+
+TEST_F(EditMenuFromFileTest, AClickOnTheEditTitle) {
+  QTest::mouseClick(bar_, Qt::LeftButton, {}, TitleCenter("EditMenu"));
+  ExpectEditItemsJudgeTheField();
 }
 
 struct EnablingCase {

@@ -1,10 +1,15 @@
-// The menu bar in every window of the program: each window shows it, and its
-// shortcuts act from there (Quit, Preferences), not only from the main window.
+// The menu bar in every window of the program: each window shows it, its
+// shortcuts act from there (Quit, Preferences), not only from the main window,
+// and a screen reader finds its menus there.
+#include <QAccessible>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
 #include <functional>
+#include <ostream>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "app/menubar1.h"
@@ -99,6 +104,95 @@ TEST_P(MenusInEveryWindowTest, CommandKOpensThePreferences) {
   ASSERT_TRUE(fw::SharedExists<prefsWin>());
   EXPECT_TRUE(fw::Shared<prefsWin>().IsShown());
   EXPECT_FALSE(fw::HasQuit());
+}
+
+// What an accessibility client reads of one menu item: its name, and whether
+// it is a separator or disabled.
+struct ReadItem {
+  std::string name;
+  bool separator = false, disabled = false;
+  bool operator==(const ReadItem&) const = default;
+};
+void PrintTo(const ReadItem& i, std::ostream* os) {
+  *os << '"' << i.name << '"' << (i.separator ? " separator" : "") << (i.disabled ? " disabled" : "");
+}
+
+// The bar's titles, then each menu's items, as a screen reader walks them down
+// from the bar; a child it cannot read fails the test.
+std::vector<std::vector<ReadItem>> ReadMenus(QMenuBar& bar) {
+  std::vector<std::vector<ReadItem>> menus;
+  QAccessibleInterface* barFace = QAccessible::queryAccessibleInterface(&bar);
+  EXPECT_TRUE(barFace != nullptr && barFace->isValid());
+  if (barFace == nullptr) return menus;
+  EXPECT_EQ(barFace->role(), QAccessible::MenuBar);
+  for (int t = 0; t < barFace->childCount(); ++t) {
+    QAccessibleInterface* title = barFace->child(t);
+    EXPECT_TRUE(title != nullptr && title->isValid()) << "title " << t;
+    if (title == nullptr || !title->isValid()) continue;
+    EXPECT_EQ(title->parent() ? title->parent()->object() : nullptr, &bar) << "title " << t;
+    std::vector<ReadItem> menu{{title->text(QAccessible::Name).toStdString(), false, title->state().disabled != 0}};
+    QAccessibleInterface* popup = title->childCount() == 1 ? title->child(0) : nullptr;
+    EXPECT_TRUE(popup != nullptr && popup->isValid() && popup->role() == QAccessible::PopupMenu) << menu[0].name;
+    for (int i = 0; popup != nullptr && i < popup->childCount(); ++i) {
+      QAccessibleInterface* item = popup->child(i);
+      EXPECT_TRUE(item != nullptr && item->isValid()) << menu[0].name << " item " << i;
+      if (item == nullptr || !item->isValid()) continue;
+      const bool separator = item->role() == QAccessible::Separator;
+      menu.push_back({separator ? "" : item->text(QAccessible::Name).toStdString(), separator,
+                      !separator && item->state().disabled != 0});
+    }
+    menus.push_back(menu);
+  }
+  return menus;
+}
+
+// The bar's menus as the menu bar holds them now, enabled states included.
+std::vector<std::vector<ReadItem>> MenusAsBuilt() {
+  const fw::MenuBar& bar = fw::Shared<MenuBar1>();
+  std::vector<std::vector<ReadItem>> menus;
+  for (int m = 0; m < bar.Count(); ++m) {
+    const fw::MenuItem& menu = *bar.Item(m);
+    std::vector<ReadItem> items{{QString::fromStdString(menu.Text()).remove('&').toStdString(), false, !menu.Enabled()}};
+    for (int i = 0; i < menu.Count(); ++i) {
+      const fw::MenuItem& item = *menu.Item(i);
+      if (item.IsSeparator()) items.push_back({"", true, false});
+      else items.push_back({QString::fromStdString(item.Text()).remove('&').toStdString(), false, !item.Enabled()});
+    }
+    menus.push_back(items);
+  }
+  return menus;
+}
+
+QMenuBar& BarOf(fw::Window& window) {
+  auto* bar = qobject_cast<QMenuBar*>(static_cast<QMainWindow*>(window.TopLevelWidget())->menuWidget());
+  if (bar == nullptr) throw std::runtime_error("the window shows no menu bar");
+  return *bar;
+}
+
+// A screen reader reads the prompt at the start; after the prompt has closed,
+// and its menu bar with it, the window the user comes to still has its menus.
+TEST_P(MenusInEveryWindowTest, AScreenReaderReadsTheMenusWithTheirItemsAndStates) {
+  StartProgram();
+  EXPECT_EQ(ReadMenus(BarOf(Prompt())), MenusAsBuilt());
+  Unlock("7294");
+  fw::Window& window = GetParam().open(Application(), Main());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.TopLevelWidget()));
+  // Opening File sets its items by the lock and the rows: unlocked with no
+  // rows, nothing to export.
+  fw::MenuItem& file = *fw::Shared<MenuBar1>().Child("FileMenu");
+  file.Menu()->popup(QPoint(0, 0));
+  file.Menu()->hide();
+  ASSERT_FALSE(file.Child("FileExport")->Enabled());
+
+  const auto read = ReadMenus(BarOf(window));
+  EXPECT_EQ(read, MenusAsBuilt());
+  ASSERT_EQ(read.size(), 2u);
+  EXPECT_EQ(read[0][0].name, "File");
+  EXPECT_EQ(read[0][2], (ReadItem{"Export...", false, true}));
+  EXPECT_EQ(read[1][0].name, "Edit");
+  EXPECT_EQ(read[1].back().name, "Select All");
+  // The main window's bar too, while the other window lives.
+  EXPECT_EQ(ReadMenus(BarOf(Main())), MenusAsBuilt());
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, MenusInEveryWindowTest, ::testing::ValuesIn(kWindows),

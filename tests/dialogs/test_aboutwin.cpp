@@ -2,6 +2,7 @@
 // author's addresses, the donation button opens its page and leaves the window
 // open, and any key or a click on the window closes it.
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QTest>
 #include <QWindow>
@@ -125,7 +126,10 @@ TEST_F(AboutWinTest, TheDonationButtonOpensItsPageOnTheWebSitesHostAndLeavesTheW
 TEST_F(AboutWinTest, AnyKeyClosesTheWindowAndOpensNothing) {
   const std::pair<const char*, Qt::Key> keys[] = {
       {"letter", Qt::Key_K}, {"space", Qt::Key_Space}, {"Return", Qt::Key_Return},
-      {"Escape", Qt::Key_Escape}, {"Tab", Qt::Key_Tab}, {"arrow", Qt::Key_Down}};
+      {"Escape", Qt::Key_Escape}, {"Tab", Qt::Key_Tab}, {"arrow", Qt::Key_Down},
+      // Keys that type no text.
+      {"F1", Qt::Key_F1}, {"F5", Qt::Key_F5}, {"F12", Qt::Key_F12}, {"Insert", Qt::Key_Insert},
+      {"Pause", Qt::Key_Pause}, {"Print", Qt::Key_Print}};
   for (auto [name, key] : keys) {
     SCOPED_TRACE(name);
     aboutWin& w = Open();
@@ -158,6 +162,33 @@ TEST_F(AboutWinTest, AClickOnTheWindowOrOnItsTextClosesIt) {
     ProcessEvents();
   }
   EXPECT_TRUE(shownUrls.urls.empty());
+}
+
+// The donation line wraps in a label too short for two lines: it shows its
+// first line whole, from the label's top, and the second line is what gives way.
+TEST_F(AboutWinTest, TheDonationLineShowsItsFirstLineWhole) {
+  aboutWin& w = Open();
+  QWidget* label = w.StaticText6->Widget();
+  ASSERT_EQ(label->height(), 18);
+  const QImage shown = label->grab().toImage();
+  auto inkInRow = [](const QImage& image, int y) {
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 128) return true;
+    return false;
+  };
+  EXPECT_FALSE(inkInRow(shown, 0)) << "the tops of the first line's letters are cut off";
+
+  // The same label with room for every line: the short label shows its top rows.
+  label->resize(label->width(), 100);
+  const QImage whole = label->grab().toImage();
+  label->resize(label->width(), 18);
+  int rowsWithInk = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    rowsWithInk += inkInRow(shown, y) ? 1 : 0;
+    for (int x = 0; x < shown.width(); ++x)
+      ASSERT_EQ(shown.pixel(x, y), whole.pixel(x, y)) << "at " << x << ", " << y;
+  }
+  EXPECT_GT(rowsWithInk, 5) << "the first line shows";
 }
 
 TEST_F(AboutWinTest, ChoosingAboutAgainBringsTheOpenWindowForward) {

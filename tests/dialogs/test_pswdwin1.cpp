@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
+#include <vector>
 
 #include "app/app.h"
 #include "app/pictures.h"
@@ -270,6 +271,26 @@ TEST_F(PromptTest, LockingWithARowSelectedEmptiesTheFields) {
   EXPECT_EQ(w.ListBox1->ListIndex(), -1);
   EXPECT_EQ(w.ListBox1->ListCount(), 2);
   EXPECT_EQ(w.descrFld->Text(), "");
+  EXPECT_FALSE(w.delBtn->Enabled());
+}
+
+// With no row selected there is no selection to clear, and still nothing that
+// was typed stays on show while locked.
+TEST_F(PromptTest, LockingWithNoRowSelectedEmptiesWhatWasTyped) {
+  WriteStore();
+  StartProgram();
+  Unlock("opensesame");
+  Window1& w = Main();
+  ASSERT_EQ(w.ListBox1->ListIndex(), -1);
+  const std::vector<fw::TextEdit*> fields{w.descrFld, w.userFld, w.pswdFld, w.urlFld, w.noteFld};
+  for (fw::TextEdit* field : fields) {
+    Click(*field);
+    Type(*field, "typed " + field->Name());
+    ASSERT_EQ(field->Text(), "typed " + field->Name());
+  }
+  Lock("opensesame");
+
+  for (fw::TextEdit* field : fields) EXPECT_EQ(field->Text(), "") << field->Name();
   EXPECT_FALSE(w.delBtn->Enabled());
 }
 

@@ -288,6 +288,27 @@ TEST_F(WindowsTest, AWindowThatCancelsItsCloseStopsTheQuitAndALaterQuitAsksAgain
   EXPECT_EQ(log, (std::vector<std::string>{"CancelClose", "CancelClose", "app Close"}));
 }
 
+// Every key press reaches KeyDown, with the typed text, the control character
+// of a special key, or the name of a key that types nothing; a modifier
+// pressed alone is no key press.
+TEST_F(WindowsTest, EveryKeyPressReachesKeyDownWithItsKeyString) {
+  std::vector<std::string> keys;
+  Win::hooks.keyDown = [&](fw::Window&, const std::string& key) {
+    keys.push_back(key);
+    return false;
+  };
+  Win& w = fwtest::OpenActive<Win>();
+  struct Press {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  };
+  const Press presses[] = {{Qt::Key_K, {}},      {Qt::Key_Space, {}}, {Qt::Key_Down, {}},
+                           {Qt::Key_Return, {}}, {Qt::Key_F1, {}},               {Qt::Key_F12, {}},
+                           {Qt::Key_Insert, {}}, {Qt::Key_Shift, {}},            {Qt::Key_Control, {}}};
+  for (const Press& p : presses) QTest::keyClick(w.TopLevelWidget()->windowHandle(), p.key, p.modifiers);
+  EXPECT_EQ(keys, (std::vector<std::string>{"k", " ", std::string(1, 31), "\r", "F1", "F12", "Ins"}));
+}
+
 TEST_F(WindowsTest, TitleSizeAndTheSizeLimits) {
   Win::hooks.layout = [](fw::Window& w) {
     w.Title("Kavro2");

@@ -3,6 +3,8 @@
 // eye over the password, and the split view's limits.
 #include <QTest>
 #include <QWidget>
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -50,6 +52,8 @@ class EntriesTest : public ProgramTest {
   // The store of the last run, then start-up and the master password.
   Window1& OpenStore(const std::vector<Entry>& entries = kStore) {
     kavro::testing::WriteDataFile(DataFile(), entries);
+    // Saved long ago, so that "Last update:" shows whether a command refreshed it.
+    std::filesystem::last_write_time(DataFile(), std::filesystem::file_time_type::clock::now() - std::chrono::days(400));
     StartProgram();
     Unlock();
     return Main();
@@ -110,6 +114,8 @@ TEST_P(Command, LeavesTheListFieldsButtonsAndLabelsAsAUserExpects) {
 
 const std::string kRemoveBank =
     "Remove an entry\r\rAre you sure to remove the password:\r\u00ABBank\u00BB ?\r";
+const std::string kRemoveMail =
+    "Remove an entry\r\rAre you sure to remove the password:\r\u00ABMail\u00BB ?\r";
 
 void EditEveryField(Window1& w) {
   Retype(*w.descrFld, "Edited");
@@ -169,6 +175,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Press(*w.delBtn);
                     },
                     Without(kStore, 0), -1, kEmpty, false, false, true, {kRemoveBank}},
+        CommandCase{"DeleteYesOfAMiddleRowRemovesThatRowAlone",
+                    [](Window1& w, ScriptedDialogs& d) {
+                      ClickRow(w, 1);
+                      d.answers.push_back(6);
+                      Press(*w.delBtn);
+                    },
+                    Without(kStore, 1), -1, kEmpty, false, false, true, {kRemoveMail}},
         CommandCase{"DeleteNoChangesNothing",
                     [](Window1& w, ScriptedDialogs& d) {
                       ClickRow(w, 0);

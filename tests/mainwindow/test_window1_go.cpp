@@ -76,6 +76,8 @@ TEST_P(GoWith, AWebAddressOpensWithItsTextOnTheClipboard) {
 
   if (url.opened) {
     EXPECT_EQ(shownUrls.urls, std::vector<std::string>{*url.opened});
+    // On the clipboard before the address went out: the opened page can take it.
+    EXPECT_EQ(shownUrls.clipboardAtOpen, std::vector<std::string>{copy.copied});
     EXPECT_EQ(ClipboardText(), copy.copied);
     EXPECT_EQ(SecretHint(), QByteArray("secret"));
   } else {

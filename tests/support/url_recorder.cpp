@@ -1,6 +1,8 @@
 #include "support/url_recorder.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
 
 namespace kavro::testing {
 
@@ -16,6 +18,9 @@ UrlRecorder::~UrlRecorder() {
   for (const char* scheme : kSchemes) QDesktopServices::unsetUrlHandler(scheme);
 }
 
-void UrlRecorder::Open(const QUrl& url) { urls.push_back(url.toString().toStdString()); }
+void UrlRecorder::Open(const QUrl& url) {
+  urls.push_back(url.toString().toStdString());
+  clipboardAtOpen.push_back(QGuiApplication::clipboard()->text().toStdString());
+}
 
 }  // namespace kavro::testing

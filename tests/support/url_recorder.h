@@ -13,6 +13,9 @@ class UrlRecorder : public QObject {
   UrlRecorder();
   ~UrlRecorder() override;
   std::vector<std::string> urls;
+  // What the clipboard held as each address was handed over, as a handler
+  // that reads it (to paste a password into the page) finds it.
+  std::vector<std::string> clipboardAtOpen;
 
  public slots:
   void Open(const QUrl& url);
