@@ -1,5 +1,6 @@
 #include "framework/fw_window.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -336,7 +337,13 @@ void Window::RefreshTabOrder() {
 }
 
 // Qt keeps one tab chain per window: each parent's children in TabIndex order
-// (creation order among equals), each followed by the controls inside it.
+// (creation order among equals), each followed by the controls inside it; then
+// the buttons of every kind, in the same order. On the platform the windows
+// were laid out for, Tab stops at text fields and lists only, so a layout may
+// number a button before the field that follows it (the change-password
+// window's OK and Cancel come before its new-password fields), and what the
+// user types after a Tab must land in that field. The buttons stay reachable
+// by Tab, after the fields, as keyboard users here expect.
 void Window::ApplyTabOrder() {
   std::vector<RectControl*> chain;
   std::function<void(RectControl*)> appendChildren = [&](RectControl* parent) {
@@ -351,6 +358,8 @@ void Window::ApplyTabOrder() {
     }
   };
   appendChildren(nullptr);
+  std::stable_partition(chain.begin(), chain.end(),
+                        [](RectControl* c) { return qobject_cast<QAbstractButton*>(c->Widget()) == nullptr; });
   for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1]->Widget(), chain[i]->Widget());
 }
 
