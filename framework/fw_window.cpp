@@ -263,7 +263,12 @@ void Window::Close() {
   FinishClose();
 }
 
-void Window::CloseFromUser() { Close(); }
+// A window without a close box has no close for the user to ask for: a window
+// manager's request (Alt+F4, WM_DELETE_WINDOW) is ignored, so that the window's
+// own buttons stay the only ways out and the run never goes on windowless.
+void Window::CloseFromUser() {
+  if (closeButton_) Close();
+}
 
 bool Window::CloseForQuit() {
   if (closing_) return true;

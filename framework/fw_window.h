@@ -104,7 +104,8 @@ class Window {
   // Part of quitting: CancelClose (unless already running), then Close.
   // Answers false when the window cancels.
   bool CloseForQuit();
-  // The user's close box.
+  // The user's close box, or the window manager's close request; ignored
+  // while the window has no close box.
   void CloseFromUser();
 
   // Called by the framework's widgets.
