@@ -65,7 +65,8 @@ class Window {
   void MinHeight(int value);
   void MaxWidth(int value);
   void MaxHeight(int value);
-  // 0 default, 1 over the parent window, 2 centred on the main screen, 3 centred on the parent's screen.
+  // 0 default and 1: over the window it was opened from (else as 2); 2 and 3:
+  // centred on the main screen.
   void Placement(int code) { placement_ = code; }
   int Placement() const { return placement_; }
   // 0 document window, 1 movable modal, 2 modal dialog, 3 floating, 4 plain box.
@@ -150,6 +151,8 @@ class Window {
   void ApplySizeLimits();
   void ApplyWindowFlags();
   void PlaceOnScreen();
+  void StayOverModalWindow();
+  void GiveKeyboardAway();
   void ShowApplicationMenuBar();
   void ApplyContentSize();
   int ContentOffsetY() const;
@@ -157,6 +160,8 @@ class Window {
   void FinishClose();
 
   std::unique_ptr<WindowWidget> widget_;
+  // The window that had the keyboard when this one opened; nullptr once gone.
+  Window* opener_ = nullptr;
   std::vector<std::unique_ptr<RectControl>> controls_;
   fw::MenuBar* menuBar_ = nullptr;
   std::string title_;
