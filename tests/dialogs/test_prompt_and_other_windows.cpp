@@ -35,7 +35,7 @@ class PromptTest : public ProgramTest {
     Activate(Prompt());
   }
 
-  // The password typed into whichever window has the keyboard, then Return.
+  // Once the prompt has the keyboard: the password typed into it, then Return.
   void TypePasswordAndReturn(const std::string& password) {
     QWindow* prompt = Prompt().TopLevelWidget()->windowHandle();
     ASSERT_TRUE(QTest::qWaitFor([prompt] { return QGuiApplication::focusWindow() == prompt; }))
@@ -59,7 +59,7 @@ struct FromPromptCase {
 void PrintTo(const FromPromptCase& c, std::ostream* os) { *os << c.name; }
 
 const FromPromptCase kFromPrompt[] = {
-    {"ChangePassword", "Change password...", [] () -> fw::Window& { return fw::Shared<pswdWin2>(); },
+    {"ChangePassword", "Change password...", []() -> fw::Window& { return fw::Shared<pswdWin2>(); },
      [](fw::Window& w) {
        TypeKeys(w, "7294");
        PressKey(w, Qt::Key_Tab);
@@ -69,7 +69,7 @@ const FromPromptCase kFromPrompt[] = {
        PressKey(w, Qt::Key_Return);
      },
      [](const App& app) { EXPECT_EQ(app.pswd, "n3w"); }, "n3w"},
-    {"PreferencesOk", "Preferences...", [] () -> fw::Window& { return fw::Shared<prefsWin>(); },
+    {"PreferencesOk", "Preferences...", []() -> fw::Window& { return fw::Shared<prefsWin>(); },
      [](fw::Window& w) {
        auto& prefs = static_cast<prefsWin&>(w);
        ClickThroughWindow(*prefs.Checkbox1);
@@ -81,15 +81,15 @@ const FromPromptCase kFromPrompt[] = {
        EXPECT_EQ(app.whatToCopy, "name");
      },
      "7294"},
-    {"PreferencesCloseBox", "Preferences...", [] () -> fw::Window& { return fw::Shared<prefsWin>(); },
+    {"PreferencesCloseBox", "Preferences...", []() -> fw::Window& { return fw::Shared<prefsWin>(); },
      [](fw::Window& w) {
        ClickThroughWindow(*static_cast<prefsWin&>(w).Checkbox1);
        RequestClose(w);
      },
      [](const App& app) { EXPECT_EQ(app.clearPswd, "yes"); }, "7294"},
-    {"AboutKey", "About Kavro", [] () -> fw::Window& { return fw::Shared<aboutWin>(); },
+    {"AboutKey", "About Kavro", []() -> fw::Window& { return fw::Shared<aboutWin>(); },
      [](fw::Window& w) { PressKey(w, Qt::Key_X); }, [](const App&) {}, "7294"},
-    {"AboutCloseBox", "About Kavro", [] () -> fw::Window& { return fw::Shared<aboutWin>(); },
+    {"AboutCloseBox", "About Kavro", []() -> fw::Window& { return fw::Shared<aboutWin>(); },
      [](fw::Window& w) { RequestClose(w); }, [](const App&) {}, "7294"},
 };
 
@@ -114,7 +114,7 @@ TEST_P(FromPromptTest, TheWindowOpensOverThePromptTakesInputAndClosesBackToIt) {
   EXPECT_TRUE(top.isNull() || !top->isVisible());
   EXPECT_FALSE(fw::SharedExists<pswdWin2>() || fw::SharedExists<prefsWin>() || fw::SharedExists<aboutWin>());
   c.check(Application());
-  EXPECT_TRUE(dialogs.messages.size() == 1u) << "only the welcome message";
+  EXPECT_EQ(dialogs.messages.size(), 1u) << "only the welcome message";
 
   // The prompt has the keyboard again and takes the password in force.
   ASSERT_TRUE(PromptIsOpen());
