@@ -1,9 +1,13 @@
 #include "framework/fw_window.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 #include "framework/fw_accessible_names.h"
@@ -24,6 +28,14 @@ std::vector<Window*>& AllWindows() {
   return windows;
 }
 
+// The open window that has the keyboard now, if it is one of ours.
+Window* ActiveWindow() {
+  QWidget* active = QApplication::activeWindow();
+  for (Window* w : AllWindows())
+    if (!w->IsClosing() && w->TopLevelWidget() == active) return w;
+  return nullptr;
+}
+
 }  // namespace
 
 std::vector<Window*> OpenWindows() {
@@ -41,6 +53,8 @@ Window::Window() : widget_(std::make_unique<WindowWidget>(*this)) {
 Window::~Window() {
   auto& all = AllWindows();
   all.erase(std::remove(all.begin(), all.end(), this), all.end());
+  for (Window* w : all)
+    if (w->opener_ == this) w->opener_ = nullptr;
   detail::RemoveShared(this);
   // The owner is gone by now: destroying a focused widget sends it a last
   // FocusOut, which must not reach the owner's handlers.
@@ -61,6 +75,8 @@ QWidget* Window::TopLevelWidget() const { return widget_.get(); }
 void Window::OpenWindow() {
   if (opened_) return;
   opened_ = true;
+  // The window whose menu or button opens this one has the keyboard now.
+  opener_ = ActiveWindow();
   Dispatch([this] {
     Layout();
     CreateControls();
@@ -229,18 +245,62 @@ void Window::ShowApplicationMenuBar() {
   if (menuBar_ == nullptr && app != nullptr && app->MenuBar() != nullptr) MenuBar(app->MenuBar());
 }
 
+// Placements 0 and 1 centre the window over the window it was opened from (the
+// prompt's About window over the prompt), as dialogs open on Linux desktops;
+// with no such window, and for 2 and 3, the window is centred across the main
+// screen, a third of the way down. Without a window manager the window stays
+// where it is put (the toolkit alone leaves it at the top-left corner); a
+// window manager may place it itself.
 void Window::PlaceOnScreen() {
-  if (placement_ != 2 && placement_ != 3) return;
   QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
   QRect area = screen->availableGeometry();
   QRect g = widget_->geometry();
-  g.moveTo(area.x() + (area.width() - g.width()) / 2, area.y() + (area.height() - g.height()) / 3);
+  if ((placement_ == 0 || placement_ == 1) && opener_ != nullptr) {
+    g.moveCenter(opener_->TopLevelWidget()->frameGeometry().center());
+  } else {
+    g.moveTo(area.x() + (area.width() - g.width()) / 2, area.y() + (area.height() - g.height()) / 3);
+  }
+  // Its top-left corner on the screen, whatever it is centred over.
+  g.moveTo(std::clamp(g.x(), area.left(), std::max(area.left(), area.right() + 1 - g.width())),
+           std::clamp(g.y(), area.top(), std::max(area.top(), area.bottom() + 1 - g.height())));
   widget_->setGeometry(g);
+}
+
+// A window opened while a modal window is up (the password prompt) belongs to
+// that window, as a dialog opened from a modal dialog does: the modal window
+// does not block its input, and a window manager keeps it above.
+void Window::StayOverModalWindow() {
+  QWindow* modal = QGuiApplication::modalWindow();
+  if (modal == nullptr) return;
+  widget_->winId();  // the toolkit's window, made now so that it can take the modal one as its parent
+  QWindow* own = widget_->windowHandle();
+  if (own != nullptr && own != modal) own->setTransientParent(modal);
+}
+
+// Without a window manager nothing takes the keyboard when the active window
+// goes: it goes back to the window this one was opened from (the prompt, when
+// its About window closes), else to the newest window still shown. From the
+// event loop, once this window is hidden: a close box's close hides it only
+// after the handler.
+void Window::GiveKeyboardAway() {
+  if (QuitInProgress()) return;
+  Window* next = (opener_ && !opener_->closing_ && opener_->IsShown()) ? opener_ : nullptr;
+  for (auto it = AllWindows().rbegin(); next == nullptr && it != AllWindows().rend(); ++it)
+    if (*it != this && !(*it)->closing_ && (*it)->IsShown()) next = *it;
+  if (next == nullptr) return;
+  QPointer<QWidget> target = next->widget_.get();
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(),
+      [target] {
+        if (target && target->isVisible() && !QuitInProgress()) target->activateWindow();
+      },
+      Qt::QueuedConnection);
 }
 
 void Window::Show() {
   if (closing_) return;
+  if (!widget_->isVisible()) StayOverModalWindow();
   widget_->show();
   widget_->raise();
   widget_->activateWindow();
@@ -262,7 +322,12 @@ void Window::Close() {
   FinishClose();
 }
 
-void Window::CloseFromUser() { Close(); }
+// A window without a close box has no close for the user to ask for: a window
+// manager's request (Alt+F4, WM_DELETE_WINDOW) is ignored, so that the window's
+// own buttons stay the only ways out and the run never goes on windowless.
+void Window::CloseFromUser() {
+  if (closeButton_) Close();
+}
 
 bool Window::CloseForQuit() {
   if (closing_) return true;
@@ -278,7 +343,9 @@ void Window::FinishClose() {
   detail::RemoveShared(this);
   Dispatch([this] { Event_Close(); });
   for (auto& control : controls_) control->RaiseClose();
+  bool hadKeyboard = widget_->isActiveWindow();
   widget_->CloseQuietly();
+  if (hadKeyboard) GiveKeyboardAway();
   // Destroyed once the running handler has returned (not by an event loop that
   // runs inside it, such as a modal message's), and then from the event loop:
   // the toolkit's call that ran the handler may still be on the stack.
@@ -336,7 +403,13 @@ void Window::RefreshTabOrder() {
 }
 
 // Qt keeps one tab chain per window: each parent's children in TabIndex order
-// (creation order among equals), each followed by the controls inside it.
+// (creation order among equals), each followed by the controls inside it; then
+// the buttons of every kind, in the same order. On the platform the windows
+// were laid out for, Tab stops at text fields and lists only, so a layout may
+// number a button before the field that follows it (the change-password
+// window's OK and Cancel come before its new-password fields), and what the
+// user types after a Tab must land in that field. The buttons stay reachable
+// by Tab, after the fields, as keyboard users here expect.
 void Window::ApplyTabOrder() {
   std::vector<RectControl*> chain;
   std::function<void(RectControl*)> appendChildren = [&](RectControl* parent) {
@@ -351,6 +424,8 @@ void Window::ApplyTabOrder() {
     }
   };
   appendChildren(nullptr);
+  std::stable_partition(chain.begin(), chain.end(),
+                        [](RectControl* c) { return qobject_cast<QAbstractButton*>(c->Widget()) == nullptr; });
   for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1]->Widget(), chain[i]->Widget());
 }
 

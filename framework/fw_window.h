@@ -65,7 +65,8 @@ class Window {
   void MinHeight(int value);
   void MaxWidth(int value);
   void MaxHeight(int value);
-  // 0 default, 1 over the parent window, 2 centred on the main screen, 3 centred on the parent's screen.
+  // 0 default and 1: over the window it was opened from (else as 2); 2 and 3:
+  // centred on the main screen.
   void Placement(int code) { placement_ = code; }
   int Placement() const { return placement_; }
   // 0 document window, 1 movable modal, 2 modal dialog, 3 floating, 4 plain box.
@@ -104,7 +105,8 @@ class Window {
   // Part of quitting: CancelClose (unless already running), then Close.
   // Answers false when the window cancels.
   bool CloseForQuit();
-  // The user's close box.
+  // The user's close box, or the window manager's close request; ignored
+  // while the window has no close box.
   void CloseFromUser();
 
   // Called by the framework's widgets.
@@ -149,6 +151,8 @@ class Window {
   void ApplySizeLimits();
   void ApplyWindowFlags();
   void PlaceOnScreen();
+  void StayOverModalWindow();
+  void GiveKeyboardAway();
   void ShowApplicationMenuBar();
   void ApplyContentSize();
   int ContentOffsetY() const;
@@ -156,6 +160,8 @@ class Window {
   void FinishClose();
 
   std::unique_ptr<WindowWidget> widget_;
+  // The window that had the keyboard when this one opened; nullptr once gone.
+  Window* opener_ = nullptr;
   std::vector<std::unique_ptr<RectControl>> controls_;
   fw::MenuBar* menuBar_ = nullptr;
   std::string title_;

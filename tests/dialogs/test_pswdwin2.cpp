@@ -1,9 +1,11 @@
 // The change-password window: OK's two messages and the password it sets, as
-// the next unlock and the preferences file see it; Cancel, Escape and the close
-// box changing nothing; the window closing after OK whatever the outcome.
+// the next unlock and the preferences file see it; the password typed with Tab
+// from field to field and Return; Cancel, Escape and the close box changing
+// nothing; the window closing after OK whatever the outcome.
 #include <QAction>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 
 #include "app/app.h"
 #include "app/menubar1.h"
@@ -13,6 +15,7 @@
 #include "framework/fw_shared.h"
 #include "mainwindow/window1.h"
 #include "support/program_fixture.h"
+#include "support/window_input.h"
 
 namespace {
 
@@ -112,6 +115,57 @@ INSTANTIATE_TEST_SUITE_P(
         ChangeCase{"NotConfirmed", "7294", "n3w", "n3W", kNotConfirmed, "7294"},
         ChangeCase{"ConfirmationEmpty", "7294", "n3w", "", kNotConfirmed, "7294"}),
     [](const ::testing::TestParamInfo<ChangeCase>& info) { return std::string(info.param.name); });
+
+struct TypedChange {
+  const char* name;
+  std::string oldPswd, newPswd, confirm;
+  std::string message;  // empty: none
+  std::string stored;   // the password in the preferences file after the close
+};
+
+void PrintTo(const TypedChange& c, std::ostream* os) { *os << c.name; }
+
+class TypedChangeTest : public PswdWin2Test, public ::testing::WithParamInterface<TypedChange> {};
+
+// The user's way through the window: the old password, Tab, the new one, Tab,
+// the confirmation, Return; then the main window's close box stores it.
+TEST_P(TypedChangeTest, TabLeadsFromFieldToFieldAndReturnStoresWhatWasTyped) {
+  using namespace kavro::testing;
+  const TypedChange& c = GetParam();
+  ChooseFromMenuBar(Main(), "File", "Change password...");
+  ASSERT_TRUE(IsOpen());
+  pswdWin2& w = fw::Shared<pswdWin2>();
+  Activate(w);
+  const std::function<void()> keys[] = {
+      [&] { TypeKeys(w, c.oldPswd); }, [&] { PressKey(w, Qt::Key_Tab); },
+      [&] { TypeKeys(w, c.newPswd); }, [&] { PressKey(w, Qt::Key_Tab); },
+      [&] { TypeKeys(w, c.confirm); }, [&] { PressKey(w, Qt::Key_Return); },
+  };
+  for (const auto& key : keys) {
+    // A space typed into a button presses it.
+    ASSERT_TRUE(IsOpen()) << "the window closed before Return";
+    key();
+  }
+
+  EXPECT_EQ(dialogs.Texts(), c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+  EXPECT_FALSE(IsOpen());
+  ProcessEvents();
+  RequestClose(Main());
+  ProcessEvents();
+  std::vector<std::string> lines = PrefsLines();
+  ASSERT_EQ(lines.size(), 4u) << ReadBytes(PrefsFile());
+  EXPECT_EQ(fw::DecodeBase64(lines[3]), c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TypedChangeTest,
+    ::testing::Values(TypedChange{"Changed", "7294", "n3wpa55", "n3wpa55", "", "n3wpa55"},
+                      TypedChange{"WithABlank", "7294", "n3w pa55", "n3w pa55", "", "n3w pa55"},
+                      // Both new fields left empty on purpose: an empty password is accepted.
+                      TypedChange{"EmptyOnPurpose", "7294", "", "", "", ""},
+                      TypedChange{"NotConfirmed", "7294", "n3w", "n3W", kNotConfirmed, "7294"},
+                      TypedChange{"WrongOldPassword", "7259", "n3w", "n3w", kNotValid, "7294"}),
+    [](const ::testing::TestParamInfo<TypedChange>& info) { return std::string(info.param.name); });
 
 TEST_F(PswdWin2Test, ReturnIsOk) {
   pswdWin2& w = Fill("7294", "n3w", "n3w");

@@ -227,6 +227,31 @@ TEST_F(ControlsTest, TabMovesTheFocusInTabIndexOrderWithinEachParent) {
   EXPECT_EQ(QApplication::focusWidget(), w.FindControl("b")->Widget());
 }
 
+TEST_F(ControlsTest, TabReachesTheButtonsOfAWindowAfterAllItsOtherControls) {
+  // Buttons numbered before fields, on the window and in a group box that
+  // comes later: the fields first, then the buttons, each in TabIndex order.
+  Win::hooks.createControls = [](fw::Window& w) {
+    Add<fw::TextField>(w, "old", {10, 10, 80, 22}).TabIndex(0);
+    Add<fw::PushButton>(w, "ok", {10, 40, 80, 22}).TabIndex(1);
+    Add<fw::CheckBox>(w, "box", {100, 40, 80, 22}).TabIndex(2);
+    Add<fw::TextField>(w, "new", {10, 70, 80, 22}).TabIndex(3);
+    auto& group = Add<fw::GroupBox>(w, "group", {10, 100, 300, 150});
+    group.TabIndex(4);
+    Add<fw::RadioButton>(w, "radio", {20, 120, 80, 22}, &group).TabIndex(0);
+    Add<fw::TextArea>(w, "note", {20, 150, 200, 60}, &group).TabIndex(1);
+  };
+  Win& w = fwtest::OpenActive<Win>();
+  EXPECT_EQ(QApplication::focusWidget(), w.FindControl("old")->Widget()) << "the window opens in its first field";
+
+  std::vector<std::string> visited;
+  for (int i = 0; i < 6; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    visited.push_back(focus ? focus->objectName().toStdString() : "none");
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{"new", "note", "ok", "box", "radio", "old"}));
+}
+
 struct KeyCase {
   bool isDefault, isCancel;
   Qt::Key key;
