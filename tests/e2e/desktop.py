@@ -8,6 +8,7 @@ sent through libX11 (there is no window manager on the virtual display).
 import ctypes
 import os
 import subprocess
+import sys
 import time
 
 import gi
@@ -189,6 +190,20 @@ class Program:
                 raise Failure(f"no {what} within {timeout:.0f} s; windows "
                               f"shown: {', '.join(shown)}")
             time.sleep(0.2)
+
+
+def run_session(step, program, session, *args):
+    """session(program, *args), and the program stopped after it whatever
+    happens. A failure ends the test with status 1, after printing what failed
+    and what the program wrote."""
+    try:
+        return session(program, *args)
+    except (Failure, GLib.Error, StopIteration) as e:
+        print(f"FAIL: {step}: {e!r}", file=sys.stderr)
+        print("--- program output ---\n" + program.output(), file=sys.stderr)
+        sys.exit(1)
+    finally:
+        program.stop()
 
 
 def message_boxes(program):

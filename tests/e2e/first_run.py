@@ -22,9 +22,9 @@ import tempfile
 import time
 from pathlib import Path
 
-from desktop import (TIMEOUT, Atspi, Failure, GLib, Program, descendants, focus,
-                     key, lines, message_boxes, name, press_return, role,
-                     showing)
+from desktop import (TIMEOUT, Atspi, Failure, Program, descendants, focus, key,
+                     lines, message_boxes, name, press_return, role,
+                     run_session, showing)
 
 WELCOME = "\n".join([
     "Welcome to Kavro 2.0",
@@ -159,16 +159,7 @@ def main():
     exe = os.path.abspath(sys.argv[1])
     for title, prepare, scenario, passed in SCENARIOS:
         with tempfile.TemporaryDirectory(prefix="kavro-e2e-") as tmp:
-            program = Program(exe, Path(tmp), prepare)
-            try:
-                scenario(program)
-            except (Failure, GLib.Error) as e:
-                print(f"FAIL: {title}: {e}", file=sys.stderr)
-                print("--- program output ---\n" + program.output(),
-                      file=sys.stderr)
-                return 1
-            finally:
-                program.stop()
+            run_session(title, Program(exe, Path(tmp), prepare), scenario)
         print(f"{title}: {passed}")
     return 0
 

@@ -20,9 +20,9 @@ import tempfile
 import time
 from pathlib import Path
 
-from desktop import (Atspi, Failure, GLib, Program, children, click, close_box,
-                     describe, descendants, enabled, extents, find, focus, key,
-                     message_boxes, name, role, showing, text_of,
+from desktop import (Atspi, Failure, Program, children, click, close_box,
+                     descendants, describe, enabled, extents, find, focus, key,
+                     message_boxes, name, role, run_session, showing, text_of,
                      type_text)
 from first_run import first_run, prompts
 
@@ -202,17 +202,8 @@ def main():
         home = Path(tmp)
         for step, session in (("first run", first_session),
                               ("second run", second_session)):
-            program = Program(exe, home)
-            try:
-                result = (session(program) if step == "first run"
-                          else session(program, result))
-            except (Failure, GLib.Error, StopIteration) as e:
-                print(f"FAIL: {step}: {e!r}", file=sys.stderr)
-                print("--- program output ---\n" + program.output(),
-                      file=sys.stderr)
-                return 1
-            finally:
-                program.stop()
+            args = () if step == "first run" else (result,)
+            result = run_session(step, Program(exe, home), session, *args)
             time.sleep(0.5)
     print("main road: unlocked, added and saved an entry, found it again "
           "after a restart; store files byte for byte")

@@ -21,8 +21,8 @@ import tempfile
 import time
 from pathlib import Path
 
-from desktop import (Atspi, Failure, GLib, Program, click, close_box,
-                     descendants, extents, find, focus, key, name, role,
+from desktop import (Atspi, Failure, Program, click, close_box, descendants,
+                     extents, find, focus, key, name, role, run_session,
                      showing, type_text)
 from first_run import first_run, prompts
 from main_road import close_and_wait, main_window
@@ -156,16 +156,7 @@ def main():
         home = Path(tmp)
         for step, session in (("first run", first_session),
                               ("second run", second_session)):
-            program = Program(exe, home)
-            try:
-                session(program)
-            except (Failure, GLib.Error, StopIteration) as e:
-                print(f"FAIL: {step}: {e!r}", file=sys.stderr)
-                print("--- program output ---\n" + program.output(),
-                      file=sys.stderr)
-                return 1
-            finally:
-                program.stop()
+            run_session(step, Program(exe, home), session)
             time.sleep(0.5)
     print("prompt menu and keyboard: the prompt outlived a close request, "
           "windows from its menu took input and closed, the password "

@@ -18,8 +18,8 @@ import sys
 import tempfile
 from pathlib import Path
 
-from desktop import (Atspi, Failure, GLib, Program, children, click,
-                     descendants, enabled, focus, key, name, role)
+from desktop import (Atspi, Failure, Program, children, click, descendants,
+                     enabled, focus, key, name, role, run_session)
 from first_run import prompts
 from main_road import unlock
 
@@ -93,23 +93,18 @@ def read_main_window(window, program):
                           f"{'enabled' if enabled(found) else 'disabled'}")
 
 
+def read_menus(program):
+    read_prompt(program)
+    read_main_window(unlock(program), program)
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     exe = os.path.abspath(sys.argv[1])
     with tempfile.TemporaryDirectory(prefix="kavro-e2e-") as tmp:
-        program = Program(exe, Path(tmp), with_store)
-        try:
-            read_prompt(program)
-            window = unlock(program)
-            read_main_window(window, program)
-        except (Failure, GLib.Error, StopIteration) as e:
-            print(f"FAIL: {e!r}", file=sys.stderr)
-            print("--- program output ---\n" + program.output(),
-                  file=sys.stderr)
-            return 1
-        finally:
-            program.stop()
+        run_session("menus", Program(exe, Path(tmp), with_store),
+                    read_menus)
     print("screen reader menus: the prompt's and then the main window's menu "
           "bar read File and Edit with every item and its state")
     return 0

@@ -18,7 +18,7 @@ import sys
 import tempfile
 from pathlib import Path
 
-from desktop import Atspi, Failure, GLib, Program, click, enabled, find
+from desktop import Atspi, Failure, Program, click, enabled, find, run_session
 from first_run import prompts
 from main_road import rows, unlock
 
@@ -78,16 +78,8 @@ def main():
     exe = os.path.abspath(sys.argv[1])
     for title, scenario, passed in SCENARIOS:
         with tempfile.TemporaryDirectory(prefix="kavro-e2e-") as tmp:
-            program = Program(exe, Path(tmp), earlier_store)
-            try:
-                scenario(program)
-            except (Failure, GLib.Error, StopIteration) as e:
-                print(f"FAIL: {title}: {e}", file=sys.stderr)
-                print("--- program output ---\n" + program.output(),
-                      file=sys.stderr)
-                return 1
-            finally:
-                program.stop()
+            run_session(title, Program(exe, Path(tmp), earlier_store),
+                        scenario)
         print(f"{title}: {passed}")
     return 0
 
