@@ -338,4 +338,30 @@ TEST_F(Window1ProgramTest, AnUnlockedRunSavesTheStoreItReadWhenItQuits) {
   EXPECT_EQ(ReadBytes(DataFile()), kTwoEntries);
 }
 
+// A store written by hand: a master password and a user name of 57 bytes,
+// each a full line of Base64, with a further line after each. The master
+// password unlocks, the next line stays an entry of its own, and quitting
+// writes back both entries and the password as they were.
+TEST_F(Window1ProgramTest, FullWidthValuesInAHandWrittenStoreKeepTheLinesAfterThemApart) {
+  const std::filesystem::path fixtures = std::filesystem::path(KAVRO_FIXTURES_DIR) / "store";
+  std::filesystem::copy_file(fixtures / "full-width-password-and-more.prefs", PrefsFile());
+  std::filesystem::copy_file(fixtures / "full-width-user-name.data", DataFile());
+  StartProgram();
+  Unlock("this master password is fifty-seven bytes long, not less.");
+  ASSERT_EQ(Main().ListBox1->ListCount(), 2);
+  EXPECT_EQ(Main().ListBox1->Cell(1, 0), "Google");
+
+  fw::Quit();
+  ProcessEvents();
+
+  const std::vector<std::string> prefs = PrefsLines();
+  ASSERT_EQ(prefs.size(), 4u);
+  EXPECT_EQ(prefs[3], "dGhpcyBtYXN0ZXIgcGFzc3dvcmQgaXMgZmlmdHktc2V2ZW4gYnl0ZXMgbG9uZywgbm90IGxlc3Mu");
+  std::string fullWidth;
+  for (int i = 0; i < 19; ++i) fullWidth += "eHh4";
+  EXPECT_EQ(ReadBytes(DataFile()),
+            "Cut\t" + fullWidth + "\t\t\t\r"
+            "Google\tYm9i\tcHc=\thttp://google.com\t\r");
+}
+
 }  // namespace
