@@ -57,14 +57,6 @@ std::vector<std::string> ReadAllLines(fw::TextInputStream& stream) {
   return lines;
 }
 
-// Adds the rows all at once, widening the list for a row with more fields.
-void AppendRows(fw::Listbox& list, std::vector<std::vector<std::string>> rows) {
-  size_t widest = 0;
-  for (const std::vector<std::string>& cells : rows) widest = std::max(widest, cells.size());
-  if (list.ColumnCount() < static_cast<int>(widest)) list.ColumnCount(static_cast<int>(widest));
-  list.AddRows(std::move(rows));
-}
-
 // Replaces the file with the text that content gives, or leaves it as it was.
 std::optional<StoreWriteFailure> WriteWhole(fw::FolderItem file, const std::function<std::string()>& content) {
   auto stream = file.CreateTextFile(true);
@@ -156,7 +148,7 @@ void Window1::loadPrefs() {
   auto stream = dataFile.OpenAsTextFile();
   if (!stream) return EndRunOnUnreadableStore(dataFile, dataFile.LastError());
   stream->Encoding(fw::Encodings::UTF8);
-  AppendRows(*ListBox1, store_format::ReadData(ReadAllLines(*stream)));
+  AppendEntries(store_format::ReadData(ReadAllLines(*stream)));
   fw::Date saved = dataFile.ModificationDate();
   lastUpdated->Text(saved.LongDate() + ", " + saved.LongTime());
   counter->Text(fw::Str(ListBox1->ListCount()));

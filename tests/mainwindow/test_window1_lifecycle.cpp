@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QScreen>
 #include <QTest>
+#include <QTreeView>
 #include <QWidget>
 #include <chrono>
 #include <filesystem>
@@ -254,9 +255,12 @@ TEST_F(Window1Test, TheListHoldsEachEntrysFiveFields) {
   const std::vector<std::string> bank{"Bank", "alice", "s3cret", "https://bank.example", "first line\rsecond line"};
   for (int column = 0; column < 5; ++column) EXPECT_EQ(list.Cell(0, column), bank[static_cast<size_t>(column)]);
   EXPECT_EQ(list.Cell(1, 0), "Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC");
-  // A line of seven fields widens the list and keeps the extra fields.
+  // A line of seven fields widens the list and keeps the extra fields, which
+  // stay hidden: the list shows the description alone.
   EXPECT_EQ(list.ColumnCount(), 7);
   EXPECT_EQ(list.Cell(2, 6), "seven");
+  auto* tree = static_cast<QTreeView*>(list.Widget());
+  for (int column = 1; column < 7; ++column) EXPECT_TRUE(tree->isColumnHidden(column)) << column;
 }
 
 struct EyeCase {
