@@ -35,6 +35,13 @@ std::string ImportedMessage(int lines) {
 // than one per cell.
 constexpr size_t kRowsPerBatch = 1024;
 
+// What the import reads of a file: its bytes without a UTF-8 byte-order mark.
+std::string ImportBytes(fw::TextInputStream& file) {
+  std::string bytes = file.ReadAll();
+  bytes.erase(0, bytes.size() - exchange_format::WithoutByteOrderMark(bytes).size());
+  return bytes;
+}
+
 // Appends one row per line, the first line included, field 1 in column 0.
 // Answers the number of lines.
 int AppendLines(fw::TextInputStream& stream, Window1& window) {
@@ -108,14 +115,21 @@ void App::import() {
     fw::MsgBox("Wrong file type!");
     return;
   }
-  const int added = AppendLines(*stream, window);
+  fw::TextInputStream lines(ImportBytes(*stream));
   stream->Close();
+  const int added = AppendLines(lines, window);
   fw::MsgBox(ImportedMessage(added));
   window.counter->Text(fw::Str(added));
   window.lastUpdated->Text(fw::Date().LongDate());
 }
 
+// The file is text the import reads (no UTF-16, no NUL byte: no NUL ever
+// reaches the store) and its first line has five fields.
 bool App::checkImport(fw::FolderItem file) {
   std::unique_ptr<fw::TextInputStream> stream = file.OpenAsTextFile();
-  return stream && exchange_format::IsImportFile(stream->ReadLine());
+  if (!stream) return false;
+  std::string bytes = ImportBytes(*stream);
+  if (!exchange_format::IsImportText(bytes)) return false;
+  fw::TextInputStream lines(std::move(bytes));
+  return exchange_format::IsImportFile(lines.ReadLine());
 }
