@@ -5,13 +5,13 @@
 
 #include "app/menu_enabling.h"
 #include "app/store_errors.h"
+#include "app/store_lock.h"
 #include "dialogs/pswdwin1.h"
 #include "framework/fw_clipboard.h"
 #include "framework/fw_dialogs.h"
 #include "framework/fw_folderitem.h"
 #include "framework/fw_shared.h"
 #include "framework/fw_specialfolder.h"
-#include "framework/fw_textstreams.h"
 #include "framework/fw_strings.h"
 #include "mainwindow/store_format.h"
 #include "mainwindow/window1.h"
@@ -28,6 +28,7 @@ std::string WelcomeMessage() {
 }
 
 void App::Event_Open() {
+  if (!TakeStoreForThisRun(*this)) return;  // another run has the store
   if (!readPswd()) return;  // the run is ending: the file could not be read
   if (flag != "true") fw::Shared<pswdWin1>().Show();
 }
@@ -39,21 +40,14 @@ bool App::readPswd() {
     pswd = "7294";
     return true;
   }
-  auto stream = f.OpenAsTextFile();
-  if (!stream) {
-    EndRunOnUnreadableStore(f, f.LastError());
-    return false;
-  }
   // Every line: a long master password from an older writer goes on past line 4.
-  std::vector<std::string> lines;
-  while (!stream->EndOfFile()) lines.push_back(stream->ReadLine());
-  store_format::Prefs prefs = store_format::ReadPrefs(lines);
-  whatToCopy = prefs.whatToCopy;
-  clearPswd = prefs.clearPswd;
-  showPswd = prefs.showPswd;
-  pswd = prefs.pswd;
-  stream->Close();
-  return true;
+  return ReadStoreFile(f, fw::Encodings::None, [this](const std::vector<std::string>& lines) {
+    store_format::Prefs prefs = store_format::ReadPrefs(lines);
+    whatToCopy = prefs.whatToCopy;
+    clearPswd = prefs.clearPswd;
+    showPswd = prefs.showPswd;
+    pswd = prefs.pswd;
+  });
 }
 
 void App::Event_EnableMenuItems() {

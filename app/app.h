@@ -1,8 +1,10 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include "framework/fw_application.h"
 #include "framework/fw_folderitem.h"
+#include "framework/fw_run_lock.h"
 
 // The application object: the settings, the application events and the File
 // menu's handlers. Reached everywhere as fw::Shared<App>().
@@ -18,6 +20,9 @@ class App : public fw::Application {
   // Set when a store file exists but cannot be read: the run then ends without
   // writing either store file, so that nothing replaces what could not be read.
   bool storeUnreadable = false;
+
+  // Held for the whole run: no second run works on the same store meanwhile.
+  std::unique_ptr<fw::RunLock> storeLock;
 
   void Event_Open() override;
   void Event_EnableMenuItems() override;

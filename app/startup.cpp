@@ -8,9 +8,12 @@
 #include "app/menubar1.h"
 #include "framework/fw_application.h"
 #include "framework/fw_dispatch.h"
+#include "framework/fw_process.h"
 #include "framework/fw_shared.h"
 
 int Main(int& argc, char** argv) {
+  // Before the master password or any entry is in memory.
+  fw::KeepMemoryPrivate();
   // Run reports the errors of start-up and of every event itself; what
   // reaches here failed in the framework's own setting up or ending.
   try {

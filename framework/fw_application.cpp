@@ -6,6 +6,7 @@
 
 #include "framework/fw_dispatch.h"
 #include "framework/fw_menu.h"
+#include "framework/fw_process_signals_p.h"
 #include "framework/fw_shared.h"
 
 namespace fw {
@@ -82,6 +83,8 @@ int Run(int& argc, char** argv, const std::function<void()>& startup, const std:
   // uses it.
   std::optional<QApplication> toolkit;
   if (QCoreApplication::instance() == nullptr) toolkit.emplace(argc, argv);
+  // Before start-up: a session that ends during it still closes the program.
+  ProcessSignals processSignals;
   QCoreApplication::setApplicationName(QStringLiteral("Kavro2"));
   // Quitting is the program's decision (Quit), not a side effect of the last
   // window closing.

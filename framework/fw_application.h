@@ -52,6 +52,9 @@ void ReleaseAppObject();
 // event, and runs the event loop until the application quits. Then releases the
 // framework's own objects (its windows, the application object) and calls
 // release for the program's, while the toolkit still runs. Answers the exit status.
+// Meanwhile SIGTERM, SIGHUP and SIGINT quit as Quit does, and SIGXFSZ is
+// ignored, so that a write past the file-size limit fails instead of ending
+// the process.
 //
 // An error that escapes startup or Open while no window is shown ends the run
 // once it is reported, with a status of its own (not 0): there is nothing the

@@ -1,6 +1,11 @@
 #include "framework/fw_folderitem.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
+#include <cerrno>
 
 #include "framework/fw_textstreams.h"
 
@@ -48,14 +53,25 @@ bool FolderItem::Delete() {
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
   lastError_.clear();
-  // Linux opens a folder for reading without complaint.
-  if (Directory()) {
-    lastError_ = ErrorText(std::errc::is_a_directory);
+  // Opened without waiting and looked at before any read: opening a FIFO
+  // waits for a writer, reading a device may never end, and Linux opens a
+  // folder for reading without complaint. QFile would wait in the open, so
+  // the file is opened here and handed to it only when it is a regular one.
+  const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    lastError_ = std::error_code(errno, std::generic_category()).message();
     return nullptr;
   }
-  QFile file(QString::fromStdString(path_.string()));
-  if (!file.open(QIODevice::ReadOnly)) {
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    lastError_ = S_ISDIR(status.st_mode) ? ErrorText(std::errc::is_a_directory) : "Not a regular file";
+    ::close(fd);
+    return nullptr;
+  }
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     lastError_ = file.errorString().toStdString();
+    ::close(fd);
     return nullptr;
   }
   QByteArray bytes = file.readAll();
@@ -63,7 +79,7 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
     lastError_ = file.errorString().toStdString();
     return nullptr;
   }
-  return std::make_unique<TextInputStream>(bytes.toStdString());
+  return std::make_unique<TextInputStream>(bytes.toStdString(), path_);
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile(bool ownerOnly) {

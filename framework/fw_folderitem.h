@@ -33,7 +33,8 @@ class FolderItem {
   bool Delete();
 
   // A stream over the whole file, read at once; nullptr when the file cannot
-  // be read (missing, a folder, no permission), with the reason in LastError.
+  // be read (missing, a folder, no permission) or is no regular file (a FIFO,
+  // a device), with the reason in LastError.
   std::unique_ptr<TextInputStream> OpenAsTextFile();
   // A stream that replaces the file when it is closed; nullptr when the file
   // cannot be created, with the reason in LastError. ownerOnly gives the file

@@ -4,6 +4,7 @@
 
 #include "framework/fw_application.h"
 #include "framework/fw_shared.h"
+#include "framework/fw_textstreams.h"
 
 namespace fw::testing {
 
@@ -14,6 +15,7 @@ void ResetFramework() {
   ReleaseSharedInstances();
   ReleaseAppObject();
   ResetQuit();
+  SetStreamFault(nullptr);
   QCoreApplication::sendPostedEvents();
 }
 

@@ -4,11 +4,25 @@
 #include <algorithm>
 
 namespace fw {
+namespace {
 
-TextInputStream::TextInputStream(std::string bytes) : bytes_(std::move(bytes)) {}
+std::function<void(const std::filesystem::path&)>& StreamFault() {
+  static std::function<void(const std::filesystem::path&)> fault;
+  return fault;
+}
+
+void RunStreamFault(const std::filesystem::path& file) {
+  if (StreamFault() && !file.empty()) StreamFault()(file);
+}
+
+}  // namespace
+
+TextInputStream::TextInputStream(std::string bytes, std::filesystem::path file)
+    : bytes_(std::move(bytes)), file_(std::move(file)) {}
 
 std::string TextInputStream::ReadLine() {
   if (EndOfFile()) return "";
+  RunStreamFault(file_);
   // One pass over the bytes; find_first_of would search its set for each.
   const auto lineEnd = std::find_if(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), bytes_.end(),
                                     [](char c) { return c == '\r' || c == '\n'; });
@@ -56,16 +70,18 @@ std::unique_ptr<TextOutputStream> TextOutputStream::Create(const std::filesystem
     saveFile->cancelWriting();
     return nullptr;
   }
-  return std::unique_ptr<TextOutputStream>(new TextOutputStream(std::move(saveFile)));
+  return std::unique_ptr<TextOutputStream>(new TextOutputStream(std::move(saveFile), file));
 }
 
-TextOutputStream::TextOutputStream(std::unique_ptr<QSaveFile> file) : file_(std::move(file)) {}
+TextOutputStream::TextOutputStream(std::unique_ptr<QSaveFile> file, std::filesystem::path path)
+    : file_(std::move(file)), path_(std::move(path)) {}
 
 // QSaveFile's own destructor abandons an uncommitted write.
 TextOutputStream::~TextOutputStream() = default;
 
 void TextOutputStream::Write(const std::string& text) {
   if (closed_ || writeFailed_) return;
+  RunStreamFault(path_);
   const char* data = text.data();
   qint64 left = static_cast<qint64>(text.size());
   // A short write is no error to Qt; writing the rest either completes or
@@ -95,5 +111,13 @@ bool TextOutputStream::Close() {
   if (!committed_) lastError_ = file_->errorString().toStdString();
   return committed_;
 }
+
+namespace testing {
+
+void SetStreamFault(std::function<void(const std::filesystem::path& file)> fault) {
+  StreamFault() = std::move(fault);
+}
+
+}  // namespace testing
 
 }  // namespace fw

@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -12,7 +13,8 @@ namespace fw {
 // Reads text by lines from bytes held in memory (files are read whole).
 class TextInputStream {
  public:
-  explicit TextInputStream(std::string bytes);
+  // file: where the bytes were read from, when they come from a file.
+  explicit TextInputStream(std::string bytes, std::filesystem::path file = {});
 
   // The next line without its line end. A line ends at CR, LF or CR LF,
   // whatever wrote the file. Empty past the end.
@@ -31,6 +33,7 @@ class TextInputStream {
 
  private:
   std::string bytes_;
+  std::filesystem::path file_;
   size_t position_ = 0;
   fw::Encoding encoding_ = fw::Encoding::None;
 };
@@ -56,13 +59,24 @@ class TextOutputStream {
   const std::string& LastError() const { return lastError_; }
 
  private:
-  explicit TextOutputStream(std::unique_ptr<QSaveFile> file);
+  TextOutputStream(std::unique_ptr<QSaveFile> file, std::filesystem::path path);
 
   std::unique_ptr<QSaveFile> file_;
+  std::filesystem::path path_;
   bool closed_ = false;
   bool writeFailed_ = false;
   bool committed_ = false;
   std::string lastError_;
 };
+
+namespace testing {
+
+// Stands for a failure part-way through a file that no test could bring about
+// for real, such as memory running out in a store of millions of entries:
+// fault runs with the file's path before each line read from a file and
+// before each text written to one, and may throw. Empty: nothing (the default).
+void SetStreamFault(std::function<void(const std::filesystem::path& file)> fault);
+
+}  // namespace testing
 
 }  // namespace fw

@@ -79,6 +79,9 @@ class Window1 : public fw::Window {
 
   // The store files: read when the window opens, written when it closes.
   void loadPrefs();
+  // Whether loadPrefs read both files whole (a missing file counts as read):
+  // only then does the close save.
+  bool storeReadWhole = false;
   // Writes the data file, then the preferences file, each put in place only
   // once it is complete. Nothing when both were saved, else the file that
   // could not be (the data file stops the save before the preferences file).

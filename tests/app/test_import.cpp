@@ -1,7 +1,10 @@
 // Import: the open dialog, the test of the first line, one entry per line
 // whatever ends the lines, the column count growing, the labels and the
 // message; old Mac Roman files read as text; unreadable files reported.
+#include <sys/stat.h>
+
 #include <QTreeView>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,6 +15,7 @@
 #include "framework/fw_dialogs.h"
 #include "framework/fw_shared.h"
 #include "mainwindow/window1.h"
+#include "support/child_process.h"
 #include "support/kavro_test.h"
 
 namespace {
@@ -246,6 +250,25 @@ TEST_F(ImportTest, AFileThatCannotBeReadIsReportedWithItsNameAndTheListStaysAsIt
     EXPECT_EQ(List().ListCount(), 1) << c.what;
   }
   EXPECT_EQ(window->counter->Text(), "2");
+}
+
+// A FIFO would block the open until some writer came: the import says at
+// once that it cannot read it. Run in a child, so that a hang fails the test.
+TEST_F(ImportTest, AFifoChosenForImportIsReportedAtOnceAndAddsNothing) {
+  AddEntry({"Bank", "anna", "s3cret", "", ""});
+  const fs::path fifo = Desktop() / "export.txt";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  kavro::testing::ChildOutcome run = kavro::testing::RunInChild(
+      [&](std::string& report) {
+        ImportFrom(fifo);
+        for (const std::string& text : dialogs.Texts()) report += "message: " + text + "\n";
+        report += "rows: " + std::to_string(List().ListCount()) + ", records: " + window->counter->Text() + "\n";
+        return 0;
+      },
+      std::chrono::seconds(10));
+  ASSERT_TRUE(run.exited) << run.Describe();
+  EXPECT_EQ(run.report, "message: Kavro cannot read the file \"" + fifo.string() +
+                            "\": Not a regular file.\r\rNothing was imported.\nrows: 1, records: 2\n");
 }
 
 TEST_F(ImportTest, ACancelledDialogChangesNothingAndSaysNothing) {

@@ -3,11 +3,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <new>
+#include <system_error>
+
 #include "app/app.h"
 #include "app/startup.h"
+#include "dialogs/pswdwin1.h"
 #include "framework/fw_application.h"
 #include "framework/fw_base64.h"
 #include "framework/fw_shared.h"
+#include "framework/fw_textstreams.h"
 #include "support/child_process.h"
 #include "support/kavro_test.h"
 
@@ -125,6 +130,30 @@ TEST_F(StartupTest, PreferencesFileThatIsAFolderEndsTheRunUntouched) {
   EXPECT_TRUE(app.storeUnreadable);
   EXPECT_TRUE(fw::HasQuit());
   EXPECT_TRUE(std::filesystem::is_directory(PrefsFile()));
+  EXPECT_FALSE(std::filesystem::exists(DataFile()));
+}
+
+// Memory running out part-way through the file, as the framework's stream
+// fault stands for it.
+TEST_F(StartupTest, PreferencesFileReadOnlyInPartEndsTheRunUntouched) {
+  const std::string prefs = "1\r2\rname\tno\tyes\rczNjcmV0\r";
+  WriteBytes(PrefsFile(), prefs);
+  int lines = 0;
+  fw::testing::SetStreamFault([&](const std::filesystem::path& file) {
+    if (file == PrefsFile() && ++lines == 3) throw std::bad_alloc();
+  });
+
+  App& app = StartProgram();
+
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Kavro cannot read the file \"" + PrefsFile().string() + "\": " +
+                                          std::make_error_code(std::errc::not_enough_memory).message() +
+                                          ".\r\rKavro will quit now and leave the file as it is.");
+  EXPECT_TRUE(app.storeUnreadable);
+  EXPECT_TRUE(fw::HasQuit());
+  EXPECT_EQ(fw::ExitStatus(), 1);
+  EXPECT_FALSE(fw::SharedExists<pswdWin1>());
+  EXPECT_EQ(ReadBytes(PrefsFile()), prefs);
   EXPECT_FALSE(std::filesystem::exists(DataFile()));
 }
 

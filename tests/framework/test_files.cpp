@@ -9,6 +9,7 @@
 
 #include <QTemporaryDir>
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -225,6 +226,31 @@ TEST_F(Files, AFileThatCannotBeReadSaysWhy) {
   fw::FolderItem readable(fixtures / "lines-cr.txt");
   ASSERT_NE(readable.OpenAsTextFile(), nullptr);
   EXPECT_EQ(readable.LastError(), "");
+}
+
+// Opening a FIFO for reading waits for a writer that never comes, and a
+// device can give bytes without end: only regular files are read. The reads
+// run in a child, so that a hang fails the test instead of stalling it.
+TEST_F(Files, OnlyRegularFilesAreRead) {
+  ASSERT_EQ(mkfifo((Root() / "fifo").c_str(), 0600), 0);
+  fs::create_symlink(Root() / "fifo", Root() / "link-to-fifo");
+  WriteBytes(Root() / "regular", "line\r");
+  fs::create_symlink(Root() / "regular", Root() / "link-to-regular");
+  kavro::testing::ChildOutcome run = kavro::testing::RunInChild(
+      [&](std::string& report) {
+        for (const char* name : {"fifo", "link-to-fifo"}) {
+          fw::FolderItem file(Root() / name);
+          if (file.OpenAsTextFile() != nullptr) report += std::string(name) + " was read\n";
+          report += std::string(name) + ": " + file.LastError() + "\n";
+        }
+        fw::FolderItem linked(Root() / "link-to-regular");
+        auto stream = linked.OpenAsTextFile();
+        report += "link-to-regular: " + (stream ? stream->ReadLine() : linked.LastError()) + "\n";
+        return 0;
+      },
+      std::chrono::seconds(10));
+  ASSERT_TRUE(run.exited) << run.Describe();
+  EXPECT_EQ(run.report, "fifo: Not a regular file\nlink-to-fifo: Not a regular file\nlink-to-regular: line\n");
 }
 
 TEST_F(Files, AFileWithoutReadPermissionSaysWhy) {

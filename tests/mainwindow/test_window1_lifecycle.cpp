@@ -2,6 +2,7 @@
 // recorded, the extra pixel, the labels and the eye after loading, and closing,
 // which saves only once the master password was accepted.
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QRect>
 #include <QScreen>
 #include <QTest>
@@ -319,6 +320,30 @@ TEST_F(Window1Test, GeometryOffEveryScreenOrBelowTheMinimumIsBroughtBack) {
       EXPECT_TRUE(screen.contains(QPoint(placed.left(), placed.top())));
       EXPECT_TRUE(screen.contains(QPoint(placed.right(), placed.top())));
     }
+    NextRun();
+  }
+}
+
+// A stored size far beyond any screen (a hand-edited file, a display since
+// replaced) opens at most as large as the screen's free area: the window's
+// buffers follow its size, and 2147483647 by 2147483647 cannot be drawn.
+TEST_F(Window1Test, AStoredSizeLargerThanTheScreenOpensAtMostTheScreensSize) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  for (const char* line1 : {"0\t0\t2147483647\t2147483647", "30\t40\t32000\t32000", "-5000\t-5000\t99999\t99999"}) {
+    SCOPED_TRACE(line1);
+    WriteBytes(PrefsFile(), std::string(line1) + "\r250\rpswd\tyes\tyes\rNzI5NA==\r");
+    Window1& w = Open();
+    EXPECT_LE(w.Width(), screen.width());
+    EXPECT_LE(w.Height(), screen.height());
+    // What is drawn: the window's widget, whose menu bar lies above the area
+    // that the window's own coordinates measure.
+    auto* shown = qobject_cast<QMainWindow*>(w.TopLevelWidget());
+    ASSERT_NE(shown, nullptr);
+    const int menuBar = shown->menuWidget() != nullptr ? shown->menuWidget()->height() : 0;
+    EXPECT_LE(shown->width(), screen.width());
+    EXPECT_LE(shown->height() - menuBar, screen.height());
+    // Still where the user can take hold of it.
+    EXPECT_TRUE(screen.contains(QPoint(w.Left(), w.Top())));
     NextRun();
   }
 }

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <poll.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <signal.h>
@@ -77,6 +78,38 @@ ChildOutcome RunInChild(const std::function<int(std::string& report)>& body, std
   outcome.exited = !outcome.hung && WIFEXITED(wstatus);
   if (outcome.exited) outcome.status = WEXITSTATUS(wstatus);
   return outcome;
+}
+
+BackgroundChild::BackgroundChild(const std::function<void()>& body, std::chrono::seconds limit) {
+  int fds[2];
+  if (pipe(fds) != 0) return;
+  std::fflush(nullptr);
+  pid_ = fork();
+  if (pid_ == 0) {
+    close(fds[0]);
+    body();
+    WriteAll(fds[1], "r");
+    std::fflush(nullptr);
+    for (;;) pause();
+  }
+  close(fds[1]);
+  if (pid_ > 0) {
+    pollfd ready{fds[0], POLLIN, 0};
+    const int ms = static_cast<int>(std::chrono::milliseconds(limit).count());
+    char byte = 0;
+    ready_ = poll(&ready, 1, ms) == 1 && read(fds[0], &byte, 1) == 1;
+  }
+  close(fds[0]);
+}
+
+BackgroundChild::~BackgroundChild() { Kill(); }
+
+void BackgroundChild::Kill() {
+  if (pid_ <= 0) return;
+  kill(pid_, SIGKILL);
+  waitpid(pid_, nullptr, 0);
+  pid_ = -1;
+  ready_ = false;
 }
 
 void RunAsNobody(const std::vector<std::filesystem::path>& folders, const std::function<void()>& checks) {

@@ -24,6 +24,28 @@ struct ChildOutcome {
 ChildOutcome RunInChild(const std::function<int(std::string& report)>& body,
                         std::chrono::seconds limit = std::chrono::seconds(60));
 
+// A forked copy of the test process that runs body and then stays, as a
+// program left running would, until it is killed: for what a second process
+// meets while the first one runs. The object kills it when it goes.
+class BackgroundChild {
+ public:
+  // Returns once body has returned in the child, or after limit.
+  explicit BackgroundChild(const std::function<void()>& body,
+                           std::chrono::seconds limit = std::chrono::seconds(60));
+  ~BackgroundChild();
+  BackgroundChild(const BackgroundChild&) = delete;
+  BackgroundChild& operator=(const BackgroundChild&) = delete;
+
+  // Whether body returned and the child waits.
+  bool Ready() const { return ready_; }
+  // Ends the child as a crash would (SIGKILL) and waits until it is gone.
+  void Kill();
+
+ private:
+  int pid_ = -1;
+  bool ready_ = false;
+};
+
 // Runs checks as the user "nobody" when the test runs as root: in a child
 // that first hands the folders to nobody (so that only the files' own
 // permissions stand in the way) and then drops its privileges. Failed

@@ -16,8 +16,12 @@ void KavroTest::SetUp() {
   ASSERT_TRUE(root_.isValid());
   savedConfigHome_ = qgetenv("XDG_CONFIG_HOME");
   savedHome_ = qgetenv("HOME");
+  savedRuntimeDir_ = qgetenv("XDG_RUNTIME_DIR");
   std::filesystem::create_directories(PreferencesDir());
   std::filesystem::create_directories(HomeDir());
+  std::filesystem::create_directories(RuntimeDir());
+  std::filesystem::permissions(RuntimeDir(), std::filesystem::perms::owner_all);
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(RuntimeDir().string()));
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(PreferencesDir().string()));
   qputenv("HOME", QByteArray::fromStdString(HomeDir().string()));
   fw::SetDialogHost(&dialogs);
@@ -31,10 +35,20 @@ void KavroTest::TearDown() {
   fw::testing::UseRealClock();
   qputenv("XDG_CONFIG_HOME", savedConfigHome_);
   qputenv("HOME", savedHome_);
+  // Usually unset; Qt 6.4's qputenv fails on a null value.
+  if (savedRuntimeDir_.isNull()) {
+    qunsetenv("XDG_RUNTIME_DIR");
+  } else {
+    qputenv("XDG_RUNTIME_DIR", savedRuntimeDir_);
+  }
 }
 
 std::filesystem::path KavroTest::PreferencesDir() const {
   return std::filesystem::path(root_.path().toStdString()) / "config";
+}
+
+std::filesystem::path KavroTest::RuntimeDir() const {
+  return std::filesystem::path(root_.path().toStdString()) / "runtime";
 }
 
 std::filesystem::path KavroTest::HomeDir() const {

@@ -22,6 +22,7 @@ class KavroTest : public ::testing::Test {
 
   std::filesystem::path PreferencesDir() const;  // $XDG_CONFIG_HOME
   std::filesystem::path HomeDir() const;
+  std::filesystem::path RuntimeDir() const;  // $XDG_RUNTIME_DIR: where a run keeps its lock
   std::filesystem::path PrefsFile() const { return PreferencesDir() / "Kavro2.prefs"; }
   std::filesystem::path DataFile() const { return PreferencesDir() / "Kavro2.data"; }
 
@@ -38,7 +39,7 @@ class KavroTest : public ::testing::Test {
 
  private:
   QTemporaryDir root_;
-  QByteArray savedConfigHome_, savedHome_;
+  QByteArray savedConfigHome_, savedHome_, savedRuntimeDir_;
 };
 
 }  // namespace kavro::testing
