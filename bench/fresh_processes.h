@@ -22,8 +22,12 @@
 
 namespace bench {
 
+// The time of one run: on the clock, and the processor's.
+struct Time {
+  double real = 0, cpu = 0;
+};
 // Function name, then arguments ("100000"), then each round's time.
-using Times = std::map<std::string, std::map<std::string, std::vector<double>>>;
+using Times = std::map<std::string, std::map<std::string, std::vector<Time>>>;
 
 namespace detail {
 
@@ -49,8 +53,8 @@ class ChildReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-        dprintf(out_, "%s %s %.17g\n", run.run_name.function_name.c_str(), run.run_name.args.c_str(),
-                run.GetAdjustedRealTime());
+        dprintf(out_, "%s %s %.17g %.17g\n", run.run_name.function_name.c_str(), run.run_name.args.c_str(),
+                run.GetAdjustedRealTime(), run.GetAdjustedCPUTime());
     }
     ConsoleReporter::ReportRuns(runs);
     std::fflush(stdout);
@@ -78,7 +82,7 @@ inline void ReadTimes(int in, Times& times) {
   for (ssize_t n; (n = read(in, buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<size_t>(n));
   std::istringstream lines(text);
   std::string function, args;
-  for (double time; lines >> function >> args >> time;) times[function][args].push_back(time);
+  for (Time time; lines >> function >> args >> time.real >> time.cpu;) times[function][args].push_back(time);
 }
 
 }  // namespace detail
