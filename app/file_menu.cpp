@@ -1,7 +1,7 @@
-#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/app.h"
@@ -31,45 +31,34 @@ std::string ImportedMessage(int lines) {
   return "OK, import completed with success." + fw::Chr(13) + fw::Str(lines) + " records added.";
 }
 
-// The list shows the description alone, however many columns it holds.
-std::string DescriptionOnlyWidths(int columns) {
-  std::string widths = "*";
-  for (int column = 1; column < columns; ++column) widths += ",0";
-  return widths;
-}
-
 // Rows go into the list in batches: one change of the list per batch rather
-// than one per cell, and the batch's strings are freed while still in cache.
+// than one per cell.
 constexpr size_t kRowsPerBatch = 1024;
 
-// Appends rows to the list, widening it first when a row has more cells than
-// the list has columns.
-void AppendRows(fw::Listbox& list, const std::vector<std::vector<std::string>>& rows, size_t widest) {
-  if (list.ColumnCount() < static_cast<int>(widest)) {
-    list.ColumnCount(static_cast<int>(widest));
-    list.ColumnWidths(DescriptionOnlyWidths(static_cast<int>(widest)));
-  }
-  list.AddRows(rows);
+// What the import reads of a file: its bytes without a UTF-8 byte-order mark.
+std::string ImportBytes(fw::TextInputStream& file) {
+  std::string bytes = file.ReadAll();
+  bytes.erase(0, bytes.size() - exchange_format::WithoutByteOrderMark(bytes).size());
+  return bytes;
 }
 
 // Appends one row per line, the first line included, field 1 in column 0.
 // Answers the number of lines.
-int AppendLines(fw::TextInputStream& stream, fw::Listbox& list) {
+int AppendLines(fw::TextInputStream& stream, Window1& window) {
   int added = 0;
   std::vector<std::vector<std::string>> rows;
   rows.reserve(kRowsPerBatch);
-  size_t widest = 0;
   do {
     rows.push_back(exchange_format::ImportFields(exchange_format::ImportText(stream.ReadLine())));
-    widest = std::max(widest, rows.back().size());
     ++added;
     if (rows.size() == kRowsPerBatch) {
-      AppendRows(list, rows, widest);
+      window.AppendEntries(std::move(rows));
       rows.clear();
+      rows.reserve(kRowsPerBatch);
     }
     fw::CooperativeYield();
   } while (!stream.EndOfFile());
-  AppendRows(list, rows, widest);
+  window.AppendEntries(std::move(rows));
   return added;
 }
 
@@ -126,14 +115,21 @@ void App::import() {
     fw::MsgBox("Wrong file type!");
     return;
   }
-  const int added = AppendLines(*stream, *window.ListBox1);
+  fw::TextInputStream lines(ImportBytes(*stream));
   stream->Close();
+  const int added = AppendLines(lines, window);
   fw::MsgBox(ImportedMessage(added));
   window.counter->Text(fw::Str(added));
   window.lastUpdated->Text(fw::Date().LongDate());
 }
 
+// The file is text the import reads (no UTF-16, no NUL byte: no NUL ever
+// reaches the store) and its first line has five fields.
 bool App::checkImport(fw::FolderItem file) {
   std::unique_ptr<fw::TextInputStream> stream = file.OpenAsTextFile();
-  return stream && exchange_format::IsImportFile(stream->ReadLine());
+  if (!stream) return false;
+  std::string bytes = ImportBytes(*stream);
+  if (!exchange_format::IsImportText(bytes)) return false;
+  fw::TextInputStream lines(std::move(bytes));
+  return exchange_format::IsImportFile(lines.ReadLine());
 }

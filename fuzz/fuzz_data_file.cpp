@@ -1,8 +1,11 @@
-// The data file: whatever the reader makes of a file, the writer saves one
-// record per line, and reading that back gives the same entries (as UTF-8
-// text: the writer saves text, so bytes read raw come back converted). And
-// whatever a user typed into the cells (the input cut at NULs), the writer
-// never splits a record or shifts its fields.
+// The data file: each record the reader takes is one line, or lines that
+// follow each other joined where a wrapped write is the only reading (no more
+// fields than written, every joined value whole Base64). Whatever the reader
+// makes of a file, the writer saves one record per line, and reading that
+// back gives the same entries (as UTF-8 text: the writer saves text, so bytes
+// read raw come back converted). And whatever a user typed into the cells
+// (the input cut at NULs), the writer never splits a record or shifts its
+// fields.
 #include <algorithm>
 
 #include "framework/fw_encoding.h"
@@ -64,11 +67,61 @@ Cells AsReadBack(const Cells& typed) {
   return cells;
 }
 
+size_t CountTabs(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\t')); }
+
+std::string LastField(const std::string& line) {
+  size_t tab = line.rfind('\t');
+  return tab == std::string::npos ? line : line.substr(tab + 1);
+}
+
+// The field of record (0 for the first) that holds the byte at offset.
+size_t FieldAt(const std::string& record, size_t offset) {
+  return static_cast<size_t>(std::count(record.begin(), record.begin() + static_cast<std::ptrdiff_t>(offset), '\t'));
+}
+
+std::string Field(const std::string& record, size_t field) {
+  size_t begin = 0;
+  for (size_t i = 0; i < field; ++i) begin = record.find('\t', begin) + 1;
+  return record.substr(begin, record.find('\t', begin) - begin);
+}
+
+// Each record is the next lines that are not empty, one or more joined; a
+// join only carries on a wrapped user name or password, after a full
+// 76-character piece, into a value of whole Base64 and a record of five
+// fields at most.
+void CheckRecords(const std::vector<std::string>& lines) {
+  const std::vector<std::string> records = store_format::DataRecords(lines);
+  size_t next = 0;
+  for (const std::string& record : records) {
+    while (next < lines.size() && lines[next].empty()) ++next;
+    fuzz::Require(next < lines.size(), "every record comes from the file's lines");
+    std::string joined = lines[next++];
+    size_t joins = 0;
+    for (; joined.size() < record.size() && next < lines.size() && !lines[next].empty(); ++joins) {
+      const size_t at = joined.size();
+      fuzz::Require(LastField(lines[next - 1]).size() == 76, "a line is joined on only after a 76-character piece");
+      const size_t field = FieldAt(joined, at);
+      fuzz::Require(field == 1 || field == 2, "only a user name or a password is joined");
+      joined += lines[next++];
+      fuzz::Require(fuzz::IsWholeBase64(Field(joined, field)), "a joined value is whole Base64");
+    }
+    fuzz::Require(joined == record, "a record is the file's next line, or its next lines joined");
+    if (joins > 0) fuzz::Require(CountTabs(record) + 1 <= 5, "a joined record never has more fields than written");
+  }
+  while (next < lines.size() && lines[next].empty()) ++next;
+  fuzz::Require(next == lines.size(), "every line that is not empty is in a record");
+
+  Rows rows;
+  for (const std::string& record : records) rows.push_back(store_format::ReadDataLine(record));
+  fuzz::Require(store_format::ReadData(lines) == rows, "the rows are the records' cells");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string file = fuzz::Bytes(data, size);
   for (fw::Encoding encoding : {fw::Encoding::None, fw::Encoding::UTF8}) {
+    CheckRecords(fuzz::Lines(file, encoding));
     const Rows rows = store_format::ReadData(fuzz::Lines(file, encoding));
     for (const auto& row : rows) fuzz::Require(row.size() >= 5, "every entry has at least five cells");
 

@@ -21,6 +21,21 @@ inline std::string Bytes(const uint8_t* data, size_t size) {
   return std::string(reinterpret_cast<const char*>(data), size);
 }
 
+// Whether text is Base64 as a writer gives it: groups of four of its
+// letters, with "=" padding (at most two) only at its end.
+inline bool IsWholeBase64(const std::string& text) {
+  auto letter = [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/';
+  };
+  if (text.empty() || text.size() % 4 != 0) return false;
+  size_t letters = text.size();
+  while (letters > 0 && text[letters - 1] == '=') --letters;
+  if (text.size() - letters > 2) return false;
+  for (size_t i = 0; i < letters; ++i)
+    if (!letter(text[i])) return false;
+  return true;
+}
+
 // The lines of a file as the program's readers get them from ReadLine.
 inline std::vector<std::string> Lines(const std::string& bytes, fw::Encoding encoding) {
   fw::TextInputStream stream(bytes);

@@ -12,6 +12,10 @@ namespace {
 constexpr char kTab = '\t';
 constexpr size_t kEntryCells = 5;
 
+constexpr std::string_view kUTF8ByteOrderMark = "\xEF\xBB\xBF";
+// Little-endian and big-endian; UTF-32's little-endian mark begins the same.
+constexpr std::string_view kUTF16ByteOrderMarks[] = {"\xFF\xFE", "\xFE\xFF"};
+
 }  // namespace
 
 std::string ExportHeader() { return "Description\tUserName\tPassword\tURL\tNote"; }
@@ -27,6 +31,18 @@ void AppendExportLine(std::string& text, const std::vector<std::string>& cells) 
     if (i > 0) text += kTab;
     if (i < cells.size()) text += cells[i];
   }
+}
+
+bool IsImportText(std::string_view bytes) {
+  for (std::string_view mark : kUTF16ByteOrderMarks) {
+    if (bytes.substr(0, mark.size()) == mark) return false;
+  }
+  return bytes.find('\0') == std::string_view::npos;
+}
+
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+  if (bytes.substr(0, kUTF8ByteOrderMark.size()) == kUTF8ByteOrderMark) bytes.remove_prefix(kUTF8ByteOrderMark.size());
+  return bytes;
 }
 
 bool IsImportFile(const std::string& firstLine) {

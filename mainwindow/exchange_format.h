@@ -2,6 +2,7 @@
 // The export and import files' lines, as pure functions: no window and no
 // file here, so that every byte can be checked and the reader fuzzed.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace exchange_format {
@@ -15,6 +16,14 @@ std::string ExportHeader();
 std::string ExportLine(const std::vector<std::string>& cells);
 // ExportLine(cells) appended to text, with no string of its own in between.
 void AppendExportLine(std::string& text, const std::vector<std::string>& cells);
+
+// Whether a file's bytes are text that the import reads (UTF-8 or Mac
+// Roman): neither starting with a UTF-16 byte-order mark nor holding a NUL
+// byte anywhere, as UTF-16 and UTF-32 text does.
+bool IsImportText(std::string_view bytes);
+// A file's bytes as its lines are read: a UTF-8 byte-order mark at the start
+// is no part of the first line.
+std::string_view WithoutByteOrderMark(std::string_view bytes);
 
 // Whether a file whose first line (without its line end) is firstLine can be
 // imported: the line has exactly five TAB-separated fields.

@@ -17,6 +17,9 @@ const std::string kCr = "\r";
 // Older writers wrapped Base64 at this width, with a line break inside the
 // record; every line of a wrapped value but its last is exactly this long.
 constexpr size_t kOlderBase64Width = 76;
+// The fields the writer writes on each line; a record joined from wrapped
+// lines never has more.
+constexpr size_t kWrittenFields = 5;
 
 bool IsBase64Letter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/';
@@ -25,21 +28,23 @@ bool IsBase64Letter(char c) {
 // A line that a wrapped value goes on after: a full width of Base64 letters.
 // Padding ends a value, so a piece that holds "=" is its last.
 bool IsFullWrappedPiece(std::string_view piece) {
-  if (piece.size() != kOlderBase64Width) return false;
-  for (char c : piece) {
-    if (!IsBase64Letter(c)) return false;
-  }
-  return true;
+  return piece.size() == kOlderBase64Width && std::all_of(piece.begin(), piece.end(), IsBase64Letter);
 }
 
-// Whether text is Base64 as a wrapped value's next piece begins: not empty,
-// letters with "=" padding at most.
+// Whether text can be a wrapped value's next piece: not empty, letters with
+// "=" padding at most.
 bool IsBase64Piece(std::string_view text) {
-  if (text.empty()) return false;
-  for (char c : text) {
-    if (!IsBase64Letter(c) && c != '=') return false;
-  }
-  return true;
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return IsBase64Letter(c) || c == '='; });
+}
+
+// Whether a value joined from wrapped pieces is whole Base64, as a writer
+// gives it: groups of four characters, with "=" padding only at its end.
+bool IsWholeBase64(std::string_view value) {
+  if (value.empty() || value.size() % 4 != 0) return false;
+  const size_t letters = value.find_last_not_of('=') + 1;  // 0 when all "="
+  return value.size() - letters <= 2 &&
+         std::all_of(value.begin(), value.begin() + static_cast<std::ptrdiff_t>(letters), IsBase64Letter);
 }
 
 std::string_view FirstField(std::string_view line) { return line.substr(0, line.find('\t')); }
@@ -141,25 +146,74 @@ std::string OnOneLine(const std::string& text) {
   return line;
 }
 
-// Whether a record goes on in the next line, as an older writer's wrapped
-// Base64 made it: only while its user name (field 2) or password (field 3) is
-// the last field so far, that line ends in a full wrapped piece and the next
-// line begins with Base64.
+// Whether nextLine may carry on a record whose lines so far end in lastLine,
+// as an older writer's wrapped Base64 made it: only while the record's last
+// field is its user name (field 2) or password (field 3), lastLine ends in a
+// full wrapped piece and nextLine begins with Base64.
 bool GoesOn(size_t fieldsSoFar, std::string_view lastLine, std::string_view nextLine) {
-  return (fieldsSoFar == 2 || fieldsSoFar == 3) && IsFullWrappedPiece(LastField(lastLine)) &&
+  return IsFullWrappedPiece(LastField(lastLine)) && (fieldsSoFar == 2 || fieldsSoFar == 3) &&
          IsBase64Piece(FirstField(nextLine));
 }
 
-// The record that begins at lines[next], joined into one line with the lines
-// that wrapped Base64 carried it over; next is moved past them all.
-std::string JoinWrappedRecord(const std::vector<std::string>& lines, size_t& next) {
-  std::string record = lines[next];
-  size_t fields = CountTabs(record) + 1;
-  for (++next; next < lines.size() && GoesOn(fields, lines[next - 1], lines[next]); ++next) {
-    record += lines[next];
-    fields += CountTabs(lines[next]);
+// How many lines, from lines[first] on, make one record. More than one only
+// where a wrapped write is the only reading of them: each line carries on a
+// full 76-character piece, every value it completes is whole Base64 and the
+// record has no more fields than the writer writes. A line that breaks one of
+// these rules begins a record of its own, as the format reads it.
+size_t RecordLines(const std::vector<std::string>& lines, size_t first) {
+  size_t next = first + 1;
+  // Most lines end in a short field: no need to count their fields.
+  if (next == lines.size() || !IsFullWrappedPiece(LastField(lines[first]))) return 1;
+  size_t fields = CountTabs(lines[first]) + 1;
+  if (!GoesOn(fields, lines[first], lines[next])) return 1;
+  // The record's last field so far, over the lines it was wrapped across.
+  std::string value(LastField(lines[first]));
+  for (; next < lines.size() && GoesOn(fields, lines[next - 1], lines[next]); ++next) {
+    const std::string_view line = lines[next];
+    fields += CountTabs(line);
+    value += FirstField(line);
+    if (fields > kWrittenFields || !IsWholeBase64(value)) break;
+    if (line.find('\t') != std::string_view::npos) value = LastField(line);
   }
+  return next - first;
+}
+
+std::string JoinedLines(const std::vector<std::string>& lines, size_t first, size_t count) {
+  std::string record;
+  for (size_t i = first; i < first + count; ++i) record += lines[i];
   return record;
+}
+
+// The Base64 of the master password: line 4, and the lines after it that
+// carry on a wrapped value, as long as the value stays whole Base64. Any other
+// line past the fourth is no part of the file.
+std::string MasterPasswordBase64(const std::vector<std::string>& lines) {
+  std::string encoded = lines.size() >= 4 ? lines[3] : "";
+  for (size_t next = 4; next < lines.size() && IsFullWrappedPiece(lines[next - 1]) && IsBase64Piece(lines[next]);
+       ++next) {
+    if (!IsWholeBase64(encoded + lines[next])) break;
+    encoded += lines[next];
+  }
+  return encoded;
+}
+
+// Calls take with each record of a data file's lines, in order. A record on
+// one line, as the writer gives it, is taken where it lies.
+template <typename Take>
+void ForEachRecord(const std::vector<std::string>& lines, Take take) {
+  for (size_t next = 0; next < lines.size();) {
+    if (lines[next].empty()) {
+      ++next;
+      continue;
+    }
+    const size_t count = RecordLines(lines, next);
+    if (count == 1) {
+      take(lines[next]);
+    } else {
+      take(JoinedLines(lines, next, count));
+    }
+    next += count;
+  }
 }
 
 int32_t NumberOf(const std::string& text) { return fw::ToInt32(fw::Val(text)); }
@@ -193,12 +247,7 @@ Prefs ReadPrefs(const std::vector<std::string>& lines) {
   prefs.clearPswd = fw::NthField(settings, kTab, 2);
   prefs.showPswd = fw::NthField(settings, kTab, 3);
   // A long master password from an older writer goes on over lines 5, 6 ...
-  std::string encoded = line(4);
-  for (size_t next = 4;
-       next < lines.size() && IsFullWrappedPiece(lines[next - 1]) && IsBase64Piece(lines[next]); ++next) {
-    encoded += lines[next];
-  }
-  prefs.pswd = fw::DecodeBase64(encoded);
+  prefs.pswd = fw::DecodeBase64(MasterPasswordBase64(lines));
   return prefs;
 }
 
@@ -224,21 +273,16 @@ std::string WriteData(const std::vector<std::vector<std::string>>& rows) {
   return file;
 }
 
+std::vector<std::string> DataRecords(const std::vector<std::string>& lines) {
+  std::vector<std::string> records;
+  ForEachRecord(lines, [&records](const std::string& record) { records.push_back(record); });
+  return records;
+}
+
 std::vector<std::vector<std::string>> ReadData(const std::vector<std::string>& lines) {
   std::vector<std::vector<std::string>> rows;
   rows.reserve(lines.size());
-  for (size_t next = 0; next < lines.size();) {
-    const std::string& line = lines[next];
-    if (line.empty()) {
-      ++next;
-    } else if (next + 1 < lines.size() && IsFullWrappedPiece(LastField(line)) &&
-               GoesOn(CountTabs(line) + 1, line, lines[next + 1])) {
-      rows.push_back(ReadDataLine(JoinWrappedRecord(lines, next)));
-    } else {
-      rows.push_back(ReadDataLine(line));
-      ++next;
-    }
-  }
+  ForEachRecord(lines, [&rows](const std::string& record) { rows.push_back(ReadDataLine(record)); });
   return rows;
 }
 

@@ -4,7 +4,10 @@
 //
 // Both files: fields split by TAB, every line ended by CR (the last one too),
 // numbers as decimal text, Base64 written on one line. The readers also take
-// the Base64 that older writers wrapped at 76 characters over several lines.
+// the Base64 that older writers wrapped at 76 characters over several lines,
+// but join a line to the one before only where such a wrapped write is the
+// only reading: the piece before is exactly 76 characters, the joined value is
+// whole Base64 and a joined data record has no more than five fields.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -44,9 +47,12 @@ std::vector<std::string> ReadDataLine(const std::string& line);
 // The whole data file for the list's rows (cells 0 to 4 of each); no rows
 // give an empty text.
 std::string WriteData(const std::vector<std::vector<std::string>>& rows);
-// The rows of a data file, given all its lines as ReadLine gives them: empty
-// lines add no row, and a record that an older writer wrapped over several
-// lines (Base64 longer than 76 characters) is joined back into one.
+// The records of a data file, given all its lines as ReadLine gives them:
+// each line that is not empty, except that a record an older writer wrapped
+// over several lines (Base64 longer than 76 characters) is joined back into
+// one line.
+std::vector<std::string> DataRecords(const std::vector<std::string>& lines);
+// The rows of a data file: ReadDataLine of each of its DataRecords.
 std::vector<std::vector<std::string>> ReadData(const std::vector<std::string>& lines);
 
 }  // namespace store_format

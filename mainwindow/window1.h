@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/store_errors.h"
 #include "controls/splitview.h"
@@ -69,6 +71,11 @@ class Window1 : public fw::Window {
   void addbtn_Action();
   void delBtn_Action();
   void lockBtn_Action();
+
+  // Appends rows of cells to the list, all at once. A row with more cells
+  // than the list has columns widens it; the list still shows the
+  // description alone, however wide it grows.
+  void AppendEntries(std::vector<std::vector<std::string>>&& rows);
 
   // The store files: read when the window opens, written when it closes.
   void loadPrefs();

@@ -1,4 +1,7 @@
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/fw_date.h"
 #include "framework/fw_dialogs.h"
@@ -25,7 +28,24 @@ void RefreshLabels(Window1& w) {
   w.counter->Text(fw::Str(w.ListBox1->ListCount()));
 }
 
+// Column 0 takes the whole width and every other column is hidden.
+std::string DescriptionOnlyWidths(int columns) {
+  std::string widths = "*";
+  for (int column = 1; column < columns; ++column) widths += ",0";
+  return widths;
+}
+
 }  // namespace
+
+void Window1::AppendEntries(std::vector<std::vector<std::string>>&& rows) {
+  size_t widest = 0;
+  for (const std::vector<std::string>& cells : rows) widest = std::max(widest, cells.size());
+  if (ListBox1->ColumnCount() < static_cast<int>(widest)) {
+    ListBox1->ColumnCount(static_cast<int>(widest));
+    ListBox1->ColumnWidths(DescriptionOnlyWidths(static_cast<int>(widest)));
+  }
+  ListBox1->AddRows(std::move(rows));
+}
 
 void Window1::Splitview1_Open() { Splitview1->Vertical(true); }
 

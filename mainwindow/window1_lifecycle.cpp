@@ -58,14 +58,6 @@ void BringOntoScreen(fw::Window& w) {
   w.Top(main.top + std::max(0, (main.height - w.Height()) / 3));
 }
 
-// Adds the rows all at once, widening the list for a row with more fields.
-void AppendRows(fw::Listbox& list, std::vector<std::vector<std::string>> rows) {
-  size_t widest = 0;
-  for (const std::vector<std::string>& cells : rows) widest = std::max(widest, cells.size());
-  if (list.ColumnCount() < static_cast<int>(widest)) list.ColumnCount(static_cast<int>(widest));
-  list.AddRows(std::move(rows));
-}
-
 // Replaces the file with the text that content gives, or leaves it as it was.
 // Any error on the way, memory running out among them, is a failed save like
 // a full disk: the stream, dropped before its Close, keeps the previous file.
@@ -164,7 +156,7 @@ void Window1::loadPrefs() {
   fw::FolderItem dataFile = StoreFile(kDataFileName);
   if (dataFile.Exists()) {
     bool read = ReadStoreFile(dataFile, fw::Encodings::UTF8, [&](const std::vector<std::string>& lines) {
-      AppendRows(*ListBox1, store_format::ReadData(lines));
+      AppendEntries(store_format::ReadData(lines));
       fw::Date saved = dataFile.ModificationDate();
       lastUpdated->Text(saved.LongDate() + ", " + saved.LongTime());
       counter->Text(fw::Str(ListBox1->ListCount()));

@@ -24,6 +24,8 @@ using kavro::testing::KavroTest;
 namespace fs = std::filesystem;
 using Row = std::vector<std::string>;
 
+const fs::path kFixtures = fs::path(KAVRO_FIXTURES_DIR) / "import";
+
 class ImportTest : public KavroTest {
  protected:
   void SetUp() override {
@@ -190,7 +192,7 @@ TEST_F(ImportTest, LinesEndAtCrLfOrCrLfAndEmptyLinesAreEntries) {
 }
 
 TEST_F(ImportTest, AnOldMacRomanFileWithCrLineEndsReadsAsText) {
-  ImportFrom(fs::path(KAVRO_FIXTURES_DIR) / "import" / "kavro1-macroman.txt");
+  ImportFrom(kFixtures / "kavro1-macroman.txt");
 
   EXPECT_EQ(Rows(), (std::vector<Row>{
                         {"Description", "UserName", "Password", "URL", "Note"},
@@ -198,6 +200,32 @@ TEST_F(ImportTest, AnOldMacRomanFileWithCrLineEndsReadsAsText) {
                         {"Gar\xC3\xA7on", "fran\xC3\xA7ois", "\xC3\xA0 la carte", "", "S\xC3\xA8vres"},
                     }));
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{Added(3)});
+}
+
+// Import reads text in UTF-8 or Mac Roman: a file in UTF-16 (with its
+// byte-order mark or without, when its NUL bytes give it away) or any file
+// holding a NUL byte is no such text, and nothing of it reaches the list.
+TEST_F(ImportTest, AUtf16FileOrOneHoldingANulByteIsTheWrongFileType) {
+  AddEntry({"Bank", "anna", "s3cret", "", ""});
+  for (const char* name :
+       {"utf16le-with-bom.txt", "utf16be-with-bom.txt", "utf16le-without-bom.txt", "nul-in-a-later-line.txt"}) {
+    dialogs.messages.clear();
+    ImportFrom(kFixtures / name);
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Wrong file type!"}) << name;
+    EXPECT_EQ(List().ListCount(), 1) << name;
+  }
+  EXPECT_EQ(window->counter->Text(), "2");
+  EXPECT_EQ(window->lastUpdated->Text(), "before the import");
+}
+
+TEST_F(ImportTest, AUtf8ByteOrderMarkIsNoPartOfTheFirstDescription) {
+  ImportFrom(kFixtures / "utf8-with-bom.txt");
+
+  EXPECT_EQ(Rows(), (std::vector<Row>{
+                        {"Bank", "anna", "s3cret", "https://bank.example", "pin"},
+                        {"Caf\xC3\xA9", "ren\xC3\xA9", "m\xC3\xBCnze", "http://cafe.example", "gr\xC3\xB6\xC3\x9F" "e"},
+                    }));
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{Added(2)});
 }
 
 TEST_F(ImportTest, AFileThatCannotBeReadIsReportedWithItsNameAndTheListStaysAsItWas) {

@@ -57,6 +57,10 @@ Prefs ReadPrefsFile(const std::string& bytes) { return store_format::ReadPrefs(L
 const std::string kLongPassword = Repeat("p@ss", 50);
 const std::string kLongPasswordBase64 = Repeat("cEBzc3BAc3NwQHNz", 16) + "cEBzc3BAc3M=";
 
+// 57 bytes of "x": the longest value whose Base64 (76 characters) fills one
+// wrapped line.
+const std::string kFullWidth = Repeat("eHh4", 19);
+
 // ---- Data file: what the writer gives is what the reader takes back.
 
 struct DataCase {
@@ -196,6 +200,21 @@ INSTANTIATE_TEST_SUITE_P(
                                "A\teHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eH"
                                "h4\rNext entry\t\t\t\t\r",
                                {{"A", Repeat("x", 57), "", "", ""}, {"Next entry", "", "", "", ""}}},
+                      // After a 76-character piece, a line is joined on only where the
+                      // joined value stays whole Base64 and the record five fields at most.
+                      ReadCase{"JoinWouldLeaveAValueOfTheWrongLength",
+                               "A\t" + kFullWidth + "\rabcde\tcA==\r",
+                               {{"A", Repeat("x", 57), "", "", ""}, {"abcde", "p", "", "", ""}}},
+                      ReadCase{"JoinWouldPutPaddingInsideTheValue",
+                               "A\t" + kFullWidth + "\rYQ=a\tcA==\r",
+                               {{"A", Repeat("x", 57), "", "", ""}, {"YQ=a", "p", "", "", ""}}},
+                      ReadCase{"JoinWouldGiveMoreFieldsThanTheWriterWrites",
+                               "A\t" + kFullWidth + "\rabcd\tdQ==\tcA==\thttp://x\tn\r",
+                               {{"A", Repeat("x", 57), "", "", ""}, {"abcd", "u", "p", "http://x", "n"}}},
+                      ReadCase{"WrappedValueGoesOnUntilALineThatCannotCarryItOn",
+                               "A\t" + kFullWidth + "\r" + kFullWidth + "\rGoogle\tYm9i\tcHc=\thttp://google.com\t\r",
+                               {{"A", Repeat("x", 114), "", "", ""},
+                                {"Google", "bob", "pw", "http://google.com", ""}}},
                       ReadCase{"PasswordWrappedWithCrOnly",
                                "Forum\tdQ==\t" + kLongPasswordBase64.substr(0, 76) + "\r" +
                                    kLongPasswordBase64.substr(76, 76) + "\r" +
@@ -223,6 +242,16 @@ TEST(OlderDataFile, WrappedBase64IsJoinedAndWrittenBackOnOneLine) {
     unwrapped.erase(at, 2);
   }
   EXPECT_EQ(store_format::WriteData(rows), unwrapped);
+}
+
+// A hand-written file whose first entry's user name is 57 bytes, a full line
+// of Base64 that no writer wrapped: the next line is an entry of its own, and
+// saving keeps both.
+TEST(HandWrittenDataFile, AFullWidthUserNameIsFollowedByAnEntryOfItsOwn) {
+  const Rows rows = ReadDataFile(FixtureBytes("full-width-user-name.data"));
+  EXPECT_EQ(rows, (Rows{{"Cut", Repeat("x", 57), "", "", ""}, {"Google", "bob", "pw", "http://google.com", ""}}));
+  EXPECT_EQ(store_format::WriteData(rows),
+            "Cut\t" + kFullWidth + "\t\t\t\rGoogle\tYm9i\tcHc=\thttp://google.com\t\r");
 }
 
 // ---- Preferences file.
@@ -297,8 +326,23 @@ INSTANTIATE_TEST_SUITE_P(
             "FullWidthMasterPasswordIsNotJoinedWithJunk",
             "0\r0\r\t\t\reHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4eHh4\r"
             "not Base64\r",
-            {0, 0, 0, 0, 0, "", "", "", Repeat("x", 57)}}),
+            {0, 0, 0, 0, 0, "", "", "", Repeat("x", 57)}},
+        PrefsReadCase{"LineAfterAFullWidthMasterPasswordJoinsOnlyAsWholeBase64",
+                      "0\r0\r\t\t\r" + kFullWidth + "\rYQ=a\r",
+                      {0, 0, 0, 0, 0, "", "", "", Repeat("x", 57)}},
+        PrefsReadCase{"WrappedMasterPasswordEndsAtTheLineThatCannotCarryItOn",
+                      "0\r0\r\t\t\r" + kFullWidth + "\r" + kFullWidth + "\rYWI=\rabc\r",
+                      {0, 0, 0, 0, 0, "", "", "", Repeat("x", 114) + "ab"}}),
     [](const ::testing::TestParamInfo<PrefsReadCase>& info) { return std::string(info.param.name); });
+
+// A hand-written file whose master password is 57 bytes, a full line of
+// Base64, with a further line of Base64 letters after it: lines after the
+// fourth are ignored, and the password stays the one written.
+TEST(HandWrittenPrefsFile, ALineAfterAFullWidthMasterPasswordIsIgnored) {
+  Prefs prefs = ReadPrefsFile(FixtureBytes("full-width-password-and-more.prefs"));
+  EXPECT_EQ(prefs, (Prefs{10, 20, 620, 455, 200, "pswd", "yes", "yes",
+                          "this master password is fifty-seven bytes long, not less."}));
+}
 
 // An older writer wrapped a master password of 80 bytes over lines 4 and 5.
 TEST(OlderPrefsFile, WrappedMasterPasswordIsJoined) {

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QScreen>
 #include <QTest>
+#include <QTreeView>
 #include <QWidget>
 #include <chrono>
 #include <filesystem>
@@ -255,9 +256,12 @@ TEST_F(Window1Test, TheListHoldsEachEntrysFiveFields) {
   const std::vector<std::string> bank{"Bank", "alice", "s3cret", "https://bank.example", "first line\rsecond line"};
   for (int column = 0; column < 5; ++column) EXPECT_EQ(list.Cell(0, column), bank[static_cast<size_t>(column)]);
   EXPECT_EQ(list.Cell(1, 0), "Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC");
-  // A line of seven fields widens the list and keeps the extra fields.
+  // A line of seven fields widens the list and keeps the extra fields, which
+  // stay hidden: the list shows the description alone.
   EXPECT_EQ(list.ColumnCount(), 7);
   EXPECT_EQ(list.Cell(2, 6), "seven");
+  auto* tree = static_cast<QTreeView*>(list.Widget());
+  for (int column = 1; column < 7; ++column) EXPECT_TRUE(tree->isColumnHidden(column)) << column;
 }
 
 struct EyeCase {
@@ -361,6 +365,32 @@ TEST_F(Window1ProgramTest, AnUnlockedRunSavesTheStoreItReadWhenItQuits) {
   EXPECT_TRUE(fw::HasQuit());
   EXPECT_EQ(ReadBytes(PrefsFile()), "30\t40\t701\t500\r250\rname\tno\tyes\rczNjcmV0\r");
   EXPECT_EQ(ReadBytes(DataFile()), kTwoEntries);
+}
+
+// A store written by hand: a master password and a user name of 57 bytes,
+// each a full line of Base64, with a further line after each. The master
+// password unlocks, the next line stays an entry of its own, and quitting
+// writes back both entries and the password as they were.
+TEST_F(Window1ProgramTest, FullWidthValuesInAHandWrittenStoreKeepTheLinesAfterThemApart) {
+  const std::filesystem::path fixtures = std::filesystem::path(KAVRO_FIXTURES_DIR) / "store";
+  std::filesystem::copy_file(fixtures / "full-width-password-and-more.prefs", PrefsFile());
+  std::filesystem::copy_file(fixtures / "full-width-user-name.data", DataFile());
+  StartProgram();
+  Unlock("this master password is fifty-seven bytes long, not less.");
+  ASSERT_EQ(Main().ListBox1->ListCount(), 2);
+  EXPECT_EQ(Main().ListBox1->Cell(1, 0), "Google");
+
+  fw::Quit();
+  ProcessEvents();
+
+  const std::vector<std::string> prefs = PrefsLines();
+  ASSERT_EQ(prefs.size(), 4u);
+  EXPECT_EQ(prefs[3], "dGhpcyBtYXN0ZXIgcGFzc3dvcmQgaXMgZmlmdHktc2V2ZW4gYnl0ZXMgbG9uZywgbm90IGxlc3Mu");
+  std::string fullWidth;
+  for (int i = 0; i < 19; ++i) fullWidth += "eHh4";
+  EXPECT_EQ(ReadBytes(DataFile()),
+            "Cut\t" + fullWidth + "\t\t\t\r"
+            "Google\tYm9i\tcHc=\thttp://google.com\t\r");
 }
 
 }  // namespace
