@@ -37,6 +37,4 @@ RunLock::RunLock(const FolderItem& item, const std::string& name)
 
 RunLock::~RunLock() = default;
 
-bool RunLock::Held() const { return lock_->isLocked(); }
-
 }  // namespace fw

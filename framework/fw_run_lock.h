@@ -21,8 +21,6 @@ class RunLock {
   RunLock(const RunLock&) = delete;
   RunLock& operator=(const RunLock&) = delete;
 
-  // Whether this object holds the lock.
-  bool Held() const;
   // Whether another living process holds it. False also when no lock could
   // be made at all (no runtime folder): then nobody holds it.
   bool HeldElsewhere() const { return heldElsewhere_; }

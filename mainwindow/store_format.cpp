@@ -165,7 +165,6 @@ size_t RecordLines(const std::vector<std::string>& lines, size_t first) {
   // Most lines end in a short field: no need to count their fields.
   if (next == lines.size() || !IsFullWrappedPiece(LastField(lines[first]))) return 1;
   size_t fields = CountTabs(lines[first]) + 1;
-  if (!GoesOn(fields, lines[first], lines[next])) return 1;
   // The record's last field so far, over the lines it was wrapped across.
   std::string value(LastField(lines[first]));
   for (; next < lines.size() && GoesOn(fields, lines[next - 1], lines[next]); ++next) {
