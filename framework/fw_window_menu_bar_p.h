@@ -23,6 +23,7 @@ class WindowMenuBar : public QMenuBar {
 
  private:
   void AddTitle(QAction& menuTitle, QMenu& menu);
+  static void AddShortcuts(QWidget& window, QMenu& menu);
 
   QPointer<QWidget> focusedLast_;
 };

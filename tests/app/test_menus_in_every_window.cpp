@@ -21,9 +21,11 @@
 #include "framework/fw_shared.h"
 #include "mainwindow/window1.h"
 #include "support/program_fixture.h"
+#include "support/window_input.h"
 
 namespace {
 
+using kavro::testing::Activate;
 using kavro::testing::ProgramTest;
 
 struct WindowCase {
@@ -104,6 +106,24 @@ TEST_P(MenusInEveryWindowTest, CommandKOpensThePreferences) {
   ASSERT_TRUE(fw::SharedExists<prefsWin>());
   EXPECT_TRUE(fw::Shared<prefsWin>().IsShown());
   EXPECT_FALSE(fw::HasQuit());
+}
+
+// The shortcuts go on acting in the main window once another window of the
+// run has come and gone.
+TEST_P(MenusInEveryWindowTest, CommandKAndCommandQActInTheMainWindowAfterTheWindowCloses) {
+  fw::Window& window = Open();
+  if (&window == &Main()) GTEST_SKIP() << "the main window closes only by quitting";
+  window.Close();
+  ProcessEvents();
+  Activate(Main());
+
+  Press(Main(), Qt::Key_K);
+  ASSERT_TRUE(fw::SharedExists<prefsWin>()) << "Command-K opened nothing";
+  fw::Shared<prefsWin>().Close();
+  ProcessEvents();
+  Activate(Main());
+  Press(Main(), Qt::Key_Q);
+  EXPECT_TRUE(fw::HasQuit()) << "Command-Q did nothing";
 }
 
 // What an accessibility client reads of one menu item: its name, and whether
