@@ -28,9 +28,11 @@ std::vector<Window*>& AllWindows() {
   return windows;
 }
 
-// The open window that has the keyboard now, if it is one of ours.
+// The open window that has the keyboard now, if it is one of ours: while a
+// modal window is up, only it can have it.
 Window* ActiveWindow() {
-  QWidget* active = QApplication::activeWindow();
+  QWidget* active = QApplication::activeModalWidget();
+  if (active == nullptr) active = QApplication::activeWindow();
   for (Window* w : AllWindows())
     if (!w->IsClosing() && w->TopLevelWidget() == active) return w;
   return nullptr;
@@ -267,15 +269,24 @@ void Window::PlaceOnScreen() {
   widget_->setGeometry(g);
 }
 
-// A window opened while a modal window is up (the password prompt) belongs to
-// that window, as a dialog opened from a modal dialog does: the modal window
-// does not block its input, and a window manager keeps it above.
-void Window::StayOverModalWindow() {
+// A window placed over the window it was opened from (placements 0 and 1),
+// shown while a modal window is up (the password prompt), belongs to that
+// window, as a dialog opened from a modal dialog does: the modal window does
+// not block its input, and a window manager keeps it above. Any other window
+// shown meanwhile (the main window, loaded before the first unlock) stands
+// behind the modal window, which keeps the keyboard. Answers whether this
+// window went behind.
+bool Window::StayOverModalWindow() {
   QWindow* modal = QGuiApplication::modalWindow();
-  if (modal == nullptr) return;
+  if (modal == nullptr) return false;
   widget_->winId();  // the toolkit's window, made now so that it can take the modal one as its parent
   QWindow* own = widget_->windowHandle();
-  if (own != nullptr && own != modal) own->setTransientParent(modal);
+  if (own == nullptr || own == modal) return false;
+  if (placement_ == 0 || placement_ == 1) {
+    own->setTransientParent(modal);
+    return false;
+  }
+  return true;
 }
 
 // Without a window manager nothing takes the keyboard when the active window
@@ -300,7 +311,13 @@ void Window::GiveKeyboardAway() {
 
 void Window::Show() {
   if (closing_) return;
-  if (!widget_->isVisible()) StayOverModalWindow();
+  if (!widget_->isVisible() && StayOverModalWindow()) {
+    widget_->setAttribute(Qt::WA_ShowWithoutActivating, true);
+    widget_->show();
+    widget_->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    QGuiApplication::modalWindow()->raise();
+    return;
+  }
   widget_->show();
   widget_->raise();
   widget_->activateWindow();

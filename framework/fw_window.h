@@ -151,7 +151,7 @@ class Window {
   void ApplySizeLimits();
   void ApplyWindowFlags();
   void PlaceOnScreen();
-  void StayOverModalWindow();
+  bool StayOverModalWindow();
   void GiveKeyboardAway();
   void ShowApplicationMenuBar();
   void ApplyContentSize();

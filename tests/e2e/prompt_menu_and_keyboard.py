@@ -16,6 +16,7 @@ Needs an X server in DISPLAY and a D-Bus session bus, as first_run.py does.
 
 import base64
 import os
+import subprocess
 import sys
 import tempfile
 import time
@@ -23,7 +24,7 @@ from pathlib import Path
 
 from desktop import (Atspi, Failure, Program, click, close_box, descendants,
                      extents, find, focus, key, name, role, run_session,
-                     showing, type_text)
+                     showing, type_text, x_window_of)
 from first_run import first_run, prompts
 from main_road import close_and_wait, main_window
 
@@ -62,6 +63,22 @@ def wait_gone(program, title, what):
 def centre(acc):
     e = extents(acc)
     return e.x + e.width // 2, e.y + e.height // 2
+
+
+def window_under(point):
+    """The X window that shows at a point of the screen, as a click there
+    finds it."""
+    subprocess.run(["xdotool", "mousemove", str(point[0]), str(point[1])],
+                   check=True)
+    where = subprocess.run(["xdotool", "getmouselocation", "--shell"],
+                           capture_output=True, text=True).stdout
+    return dict(line.split("=", 1) for line in where.split() if "=" in line
+                ).get("WINDOW")
+
+
+def prompt_in_front(program, prompt, after):
+    if window_under(centre(prompt)) != x_window_of(program, prompt):
+        raise Failure(f"after {after}, another window covers the prompt")
 
 
 def close_request_leaves_the_prompt(program, prompt):
@@ -131,6 +148,9 @@ def first_session(program):
     close_request_leaves_the_prompt(program, prompt)
     about_from_the_prompt(program, prompt)
     change_password_from_the_prompt(program, prompt)
+    # Changing the password loads the store into the locked main window; the
+    # prompt stays in front of it.
+    prompt_in_front(program, prompt, "the change-password window")
     # The keyboard went back to the prompt as the window closed.
     time.sleep(0.5)
     window = unlock_with(program, NEW_PASSWORD, focus_first=False)
